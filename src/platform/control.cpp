@@ -1,0 +1,184 @@
+#include "platform/control.h"
+
+#include "platform/conversions.h"
+#include "platform/runtime_failure.h"
+#include "platform/window.h"
+
+namespace sylvandra {
+
+const char* ControlKindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CommandButton:
+      return "CommandButton";
+    case ControlKind::TextBox:
+      return "TextBox";
+    case ControlKind::Label:
+      return "Label";
+    case ControlKind::CheckBox:
+      return "CheckBox";
+    case ControlKind::OptionButton:
+      return "OptionButton";
+    case ControlKind::PictureBox:
+      return "PictureBox";
+    case ControlKind::Frame:
+      return "Frame";
+  }
+  return "Control";
+}
+
+Control::Control(Window& window, ControlKind kind, std::string name, int index, Rect rect)
+    : window_(window),
+      kind_(kind),
+      name_(std::move(name)),
+      index_(index),
+      rect_(rect),
+      backColor_(kind == ControlKind::TextBox ? kWhite : window.backColor()),
+      font_(window.font()) {
+  if (kind == ControlKind::PictureBox) {
+    surface_ = std::make_unique<Surface>(rect.width, rect.height, backColor_);
+    surface_->font = font_;
+  }
+}
+
+std::string Control::qualifiedName() const {
+  return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+Control& Control::setLabel(std::string label) {
+  label_ = std::move(label);
+  return *this;
+}
+
+Control& Control::setText(std::string text) {
+  if (text == text_) return *this;
+  text_ = std::move(text);
+  if (onChange) onChange();
+  return *this;
+}
+
+Control& Control::setNumber(double value) {
+  try {
+    return setText(PlainText(value));
+  } catch (const RuntimeFailure& failure) {
+    throw RuntimeFailure(label() + ": " + failure.what());
+  }
+}
+
+double Control::val() const {
+  try {
+    return Val(text_);
+  } catch (const RuntimeFailure& failure) {
+    throw RuntimeFailure(label() + ": " + failure.what());
+  }
+}
+
+double Control::number() const {
+  return StrictNumber(text_, label());
+}
+
+Control& Control::setCaption(std::string caption) {
+  caption_ = std::move(caption);
+  return *this;
+}
+
+Control& Control::setCaptionNumber(double value) {
+  try {
+    return setCaption(PlainText(value));
+  } catch (const RuntimeFailure& failure) {
+    throw RuntimeFailure(label() + ": " + failure.what());
+  }
+}
+
+Control& Control::setValue(int value) {
+  value_ = value != 0 ? 1 : 0;
+  if (kind_ == ControlKind::OptionButton && value_ != 0) clearOtherOptions();
+  return *this;
+}
+
+void Control::clearOtherOptions() {
+  for (const auto& other : window_.controls()) {
+    if (other.get() != this && other->kind() == ControlKind::OptionButton &&
+        other->container() == container_) {
+      other->value_ = 0;
+    }
+  }
+}
+
+void Control::applyClick() {
+  if (kind_ == ControlKind::OptionButton) setValue(1);
+  if (kind_ == ControlKind::CheckBox) setValue(value_ == 0 ? 1 : 0);
+}
+
+Control& Control::setVisible(bool visible) {
+  visible_ = visible;
+  return *this;
+}
+
+Control& Control::setEnabled(bool enabled) {
+  enabled_ = enabled;
+  return *this;
+}
+
+Control& Control::setBackColor(Color color) {
+  backColor_ = color;
+  if (surface_) surface_->SetBackColor(color);
+  return *this;
+}
+
+Control& Control::setForeColor(Color color) {
+  foreColor_ = color;
+  if (surface_) surface_->ForeColor = color;
+  return *this;
+}
+
+Control& Control::setRect(Rect rect) {
+  rect_ = rect;
+  if (surface_) surface_->SetScaleSize(rect.width, rect.height);
+  return *this;
+}
+
+Control& Control::move(double left, double top) {
+  rect_.left = left;
+  rect_.top = top;
+  return *this;
+}
+
+Control& Control::setFont(Font font) {
+  font_ = font;
+  if (surface_) surface_->font = font;
+  return *this;
+}
+
+Control& Control::setAlignment(Alignment alignment) {
+  alignment_ = alignment;
+  return *this;
+}
+
+Control& Control::setMultiLine(bool multiLine) {
+  multiLine_ = multiLine;
+  return *this;
+}
+
+Control& Control::setBorder(bool border) {
+  border_ = border;
+  return *this;
+}
+
+Control& Control::setContainer(std::string frameName) {
+  container_ = std::move(frameName);
+  return *this;
+}
+
+Surface& Control::surface() {
+  if (!surface_) {
+    throw RuntimeFailure(qualifiedName() + " has no drawing surface");
+  }
+  return *surface_;
+}
+
+Control& Control::setPicture(std::shared_ptr<const Picture> picture) {
+  surface().SetPicture(std::move(picture));
+  return *this;
+}
+
+}  // namespace sylvandra

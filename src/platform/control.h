@@ -1,0 +1,140 @@
+// Controls: buttons, text fields, labels, check boxes, option buttons, picture boxes and frames,
+// each with its designed name, position (twips) and properties, and its event handlers.
+//
+// A text field's Change event fires whenever its text actually changes, also when the program
+// sets it; setting the same text again fires nothing. Setting Value from the program fires no
+// event; a person's click selects an option button (clearing the others of its container) or
+// toggles a check box, then fires Click.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/color.h"
+#include "platform/surface.h"
+#include "platform/text_metrics.h"
+
+namespace sylvandra {
+
+class Window;
+
+enum class ControlKind { CommandButton, TextBox, Label, CheckBox, OptionButton, PictureBox, Frame };
+
+const char* ControlKindName(ControlKind kind);
+
+enum class Alignment { Left, Right, Center };
+
+struct Rect {
+  double left = 0, top = 0, width = 0, height = 0;
+};
+
+class Control {
+ public:
+  Control(Window& window, ControlKind kind, std::string name, int index, Rect rect);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Window& window() const { return window_; }
+  ControlKind kind() const { return kind_; }
+  const std::string& name() const { return name_; }
+  // The member's index in its control array, or -1 for a lone control.
+  int index() const { return index_; }
+  bool isArrayMember() const { return index_ >= 0; }
+  // "PAR(3)" or "SOM"
+  std::string qualifiedName() const;
+  // How messages name the field ("Foliar N"); the control's name unless set.
+  const std::string& label() const { return label_.empty() ? name_ : label_; }
+  Control& setLabel(std::string label);
+
+  // Text of a text field.
+  const std::string& text() const { return text_; }
+  Control& setText(std::string text);
+  // Writes the plain decimal text of a number; a non-finite number is a run-time failure.
+  Control& setNumber(double value);
+  // The leading number of the text (0 when there is none).
+  double val() const;
+  // The whole text as a number; otherwise a run-time failure naming this field.
+  double number() const;
+
+  // Caption of a button, label, option, check box or frame.
+  const std::string& caption() const { return caption_; }
+  Control& setCaption(std::string caption);
+  Control& setCaptionNumber(double value);
+
+  // Value of a check box (0 or 1) or option button (0 or 1; -1 in the platform's own terms).
+  int value() const { return value_; }
+  Control& setValue(int value);
+
+  bool visible() const { return visible_; }
+  Control& setVisible(bool visible);
+  bool enabled() const { return enabled_; }
+  Control& setEnabled(bool enabled);
+
+  Color backColor() const { return backColor_; }
+  Control& setBackColor(Color color);
+  Color foreColor() const { return foreColor_; }
+  Control& setForeColor(Color color);
+
+  double left() const { return rect_.left; }
+  double top() const { return rect_.top; }
+  double width() const { return rect_.width; }
+  double height() const { return rect_.height; }
+  const Rect& rect() const { return rect_; }
+  Control& setRect(Rect rect);
+  Control& move(double left, double top);
+
+  const Font& font() const { return font_; }
+  Control& setFont(Font font);
+  Alignment alignment() const { return alignment_; }
+  Control& setAlignment(Alignment alignment);
+  // Multi-line, word-wrapping text field.
+  bool multiLine() const { return multiLine_; }
+  Control& setMultiLine(bool multiLine);
+  // Labels and pictures with a sunken border.
+  bool border() const { return border_; }
+  Control& setBorder(bool border);
+  // The frame whose option buttons exclude each other; empty for the window itself.
+  const std::string& container() const { return container_; }
+  Control& setContainer(std::string frameName);
+
+  // Picture boxes draw on their own surface, which may hold a fixed picture.
+  Surface& surface();
+  const Surface* surfaceIfAny() const { return surface_.get(); }
+  Control& setPicture(std::shared_ptr<const Picture> picture);
+
+  // Event handlers, set by the window that owns the control.
+  std::function<void()> onClick;
+  std::function<void()> onChange;
+  std::function<void()> onKeyUp;
+  std::function<void()> onGotFocus;
+
+  // What a person's click does to the control's own state before Click fires.
+  void applyClick();
+
+ private:
+  void clearOtherOptions();
+
+  Window& window_;
+  ControlKind kind_;
+  std::string name_;
+  int index_;
+  std::string label_;
+  Rect rect_;
+  std::string text_;
+  std::string caption_;
+  int value_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  Color backColor_;
+  Color foreColor_ = kBlack;
+  Font font_;
+  Alignment alignment_ = Alignment::Left;
+  bool multiLine_ = false;
+  bool border_ = false;
+  std::string container_;
+  std::unique_ptr<Surface> surface_;
+};
+
+}  // namespace sylvandra

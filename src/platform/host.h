@@ -1,0 +1,27 @@
+// What the program asks of whoever shows it: modal message and input boxes, the end of the
+// program, a repaint during a long run, and the report of a run-time failure. The desktop host
+// shows real dialogs; the script host answers from its queue and logs.
+#pragma once
+
+#include <string>
+
+namespace sylvandra {
+
+class Window;
+
+class Host {
+ public:
+  virtual ~Host() = default;
+  // buttons: 0 = OK only. Returns the button pressed (1 = OK).
+  virtual int MessageBox(const std::string& prompt, int buttons, const std::string& title) = 0;
+  // The text entered, or the empty text when the box is cancelled.
+  virtual std::string InputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultText) = 0;
+  virtual void ProgramEnded() = 0;
+  // Shows the current state of every window while a handler is still running.
+  virtual void Repaint() {}
+  // A handler stopped on a run-time failure; message names the field and the offending text.
+  virtual void ReportFailure(const Window& window, const std::string& message) = 0;
+};
+
+}  // namespace sylvandra

@@ -1,0 +1,92 @@
+// The program object: every window (created on first touch, never destroyed), the program-wide
+// state of each subsystem, the random sequence, and the entry points through which a person's
+// clicks and typing reach the windows. A handler runs to completion; a run-time failure inside
+// it stops it and is reported through the host, and the program keeps running.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <typeindex>
+#include <vector>
+
+#include "platform/host.h"
+#include "platform/random.h"
+#include "platform/window.h"
+
+namespace sylvandra {
+
+class Program {
+ public:
+  using WindowFactory = std::function<std::unique_ptr<Window>(Program&)>;
+
+  explicit Program(Host& host);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Host& host() const { return host_; }
+
+  // Makes a window reachable by name (the script driver, the desktop's close button).
+  void registerWindow(std::string name, WindowFactory factory);
+  template <class W>
+  void registerWindow() {
+    registerWindow(W::kName, [](Program& program) { return std::make_unique<W>(program); });
+  }
+  bool knowsWindow(std::string_view name) const;
+
+  // The window, created and loaded on first touch.
+  Window& form(std::string_view name);
+  template <class W>
+  W& form() {
+    if (Window* existing = loaded(W::kName)) return static_cast<W&>(*existing);
+    return static_cast<W&>(adopt(std::make_unique<W>(*this)));
+  }
+  Window* loaded(std::string_view name) const;
+  // Every window created so far, in creation order.
+  const std::vector<Window*>& windows() const { return order_; }
+
+  // Program-wide state of a subsystem, created on first use and kept until the program ends.
+  template <class T>
+  T& state() {
+    auto& slot = state_[std::type_index(typeid(T))];
+    if (!slot) slot = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
+    return *static_cast<T*>(slot.get());
+  }
+
+  // Modal boxes.
+  int MsgBox(const std::string& prompt, int buttons = 0, const std::string& title = "");
+  std::string InputBox(const std::string& prompt, const std::string& title = "",
+                       const std::string& defaultText = "");
+  // Ends the program at once: the running handler stops and no event is taken afterwards.
+  [[noreturn]] void End();
+  bool ended() const { return ended_; }
+  // Lets the host show the windows as they are now, in the middle of a long run.
+  void Refresh();
+
+  double Rnd() { return random_.Rnd(); }
+  void Randomize(double seed) { random_.Randomize(seed); }
+
+  // A person's actions. Each runs the control's handlers; failures are reported, not thrown.
+  void click(Control& control);
+  void type(Control& control, std::string text);
+  void focus(Control& control);
+  void closeWindow(Window& window);
+  // Runs fn as an event handler of window; returns false when it stopped on a failure.
+  bool runHandler(const Window& window, const std::function<void()>& fn);
+
+ private:
+  Window& adopt(std::unique_ptr<Window> window);
+
+  Host& host_;
+  std::map<std::string, WindowFactory, std::less<>> factories_;
+  std::map<std::string, std::unique_ptr<Window>, std::less<>> windows_;
+  std::vector<Window*> order_;
+  std::map<std::type_index, std::shared_ptr<void>> state_;
+  RandomSequence random_;
+  bool ended_ = false;
+};
+
+}  // namespace sylvandra

@@ -1,0 +1,27 @@
+// A run-time failure stops the event handler that raised it; the program reports it in a
+// message box naming the window, the field and the offending text, and keeps running.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace sylvandra {
+
+class RuntimeFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Raised by End(): unwinds the running handler once the program has ended.
+class ProgramEnded : public std::exception {
+ public:
+  const char* what() const noexcept override { return "the program has ended"; }
+};
+
+// Throws a RuntimeFailure naming `what` unless `value` is finite.
+double RequireFinite(double value, const std::string& what);
+
+// a / b, or a RuntimeFailure naming `what` when b is 0.
+double Divide(double a, double b, const std::string& what);
+
+}  // namespace sylvandra

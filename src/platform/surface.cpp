@@ -1,0 +1,152 @@
+#include "platform/surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/runtime_failure.h"
+
+namespace sylvandra {
+namespace {
+
+void RequireFinitePosition(std::initializer_list<double> values, const char* what) {
+  for (double v : values) {
+    if (!std::isfinite(v)) {
+      throw RuntimeFailure(std::string(what) +
+                           ": a position or size to be drawn is not a finite number");
+    }
+  }
+}
+
+}  // namespace
+
+Surface::Surface(double scaleWidth, double scaleHeight, Color backColor)
+    : width_(scaleWidth), height_(scaleHeight), backColor_(backColor) {}
+
+void Surface::SetScaleSize(double width, double height) {
+  width_ = width;
+  height_ = height;
+}
+
+void Surface::SetBackColor(Color color) {
+  // Changing the background clears the drawing, as on screen.
+  backColor_ = color;
+  Cls();
+}
+
+void Surface::Cls() {
+  marks_.clear();
+  ++generation_;
+  CurrentX = 0;
+  CurrentY = 0;
+}
+
+void Surface::Add(Mark mark) {
+  mark.transient = !AutoRedraw;
+  marks_.push_back(std::move(mark));
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color) {
+  RequireFinitePosition({x1, y1, x2, y2}, "Line");
+  Mark mark;
+  mark.kind = MarkKind::Line;
+  mark.x1 = x1;
+  mark.y1 = y1;
+  mark.x2 = x2;
+  mark.y2 = y2;
+  mark.color = color.value_or(ForeColor);
+  mark.width = DrawWidth;
+  mark.style = DrawStyle;
+  Add(std::move(mark));
+  CurrentX = x2;
+  CurrentY = y2;
+}
+
+void Surface::LineTo(double x2, double y2, std::optional<Color> color) {
+  Line(CurrentX, CurrentY, x2, y2, color);
+}
+
+void Surface::Box(double x1, double y1, double x2, double y2, std::optional<Color> color,
+                  bool filled) {
+  RequireFinitePosition({x1, y1, x2, y2}, "Box");
+  Mark mark;
+  mark.kind = MarkKind::Box;
+  mark.x1 = x1;
+  mark.y1 = y1;
+  mark.x2 = x2;
+  mark.y2 = y2;
+  mark.color = color.value_or(ForeColor);
+  mark.width = DrawWidth;
+  mark.style = DrawStyle;
+  mark.filled = filled;
+  Add(std::move(mark));
+  CurrentX = x2;
+  CurrentY = y2;
+}
+
+void Surface::Circle(double x, double y, double radius, std::optional<Color> color) {
+  RequireFinitePosition({x, y, radius}, "Circle");
+  Mark mark;
+  mark.kind = MarkKind::Circle;
+  mark.x1 = x;
+  mark.y1 = y;
+  mark.r = std::fabs(radius);
+  mark.color = color.value_or(ForeColor);
+  mark.width = DrawWidth;
+  mark.style = DrawStyle;
+  mark.fillStyle = FillStyle;
+  if (FillStyle != kFillTransparent) mark.fill = FillColor;
+  Add(std::move(mark));
+  CurrentX = x;
+  CurrentY = y;
+}
+
+void Surface::PrintText(std::string_view text) {
+  RequireFinitePosition({CurrentX, CurrentY}, "Print");
+  if (!text.empty()) {
+    Mark mark;
+    mark.kind = MarkKind::Text;
+    mark.x1 = CurrentX;
+    mark.y1 = CurrentY;
+    mark.text = std::string(text);
+    mark.font = font;
+    mark.color = ForeColor;
+    Add(std::move(mark));
+  }
+  CurrentX += font.TextWidth(text);
+}
+
+void Surface::NewLine() {
+  CurrentX = 0;
+  CurrentY += font.LineHeight();
+}
+
+void Surface::Print(std::string_view text) {
+  PrintText(text);
+  NewLine();
+}
+
+void Surface::Print(std::initializer_list<PrintPiece> pieces) {
+  bool endsWithSeparator = false;
+  for (const PrintPiece& piece : pieces) {
+    if (const auto* text = std::get_if<std::string>(&piece)) {
+      PrintText(*text);
+      endsWithSeparator = false;
+      continue;
+    }
+    endsWithSeparator = true;
+    if (std::get<PrintSeparator>(piece) == PrintSeparator::NextColumn) {
+      const double zone = 14.0 * font.ColumnWidth();
+      CurrentX = (std::floor(CurrentX / zone + 1e-9) + 1.0) * zone;
+    }
+  }
+  if (!endsWithSeparator) NewLine();
+}
+
+void Surface::DropTransient() {
+  // The renderer keeps what it painted; only the list forgets, so the generation stays.
+  marks_.erase(
+      std::remove_if(marks_.begin(), marks_.end(), [](const Mark& mark) { return mark.transient; }),
+      marks_.end());
+}
+
+}  // namespace sylvandra

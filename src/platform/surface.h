@@ -1,0 +1,119 @@
+// A drawing surface: a display list of marks in twips (origin top-left, y downwards) plus the
+// drawing state that Line, Circle and Print use.
+//
+// With AutoRedraw on, marks persist until Cls. With AutoRedraw off they go to a transient layer
+// that the next repaint or Cls removes, so a long run of transient drawing does not grow memory
+// without bound. Every coordinate must be finite: drawing a non-finite position, size or text is
+// a run-time failure.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "platform/color.h"
+#include "platform/text_metrics.h"
+
+namespace sylvandra {
+
+enum class MarkKind { Line, Box, Circle, Text };
+
+// Fill styles: 0 solid, 1 transparent, 2..7 hatch patterns.
+inline constexpr int kFillSolid = 0;
+inline constexpr int kFillTransparent = 1;
+
+struct Mark {
+  MarkKind kind = MarkKind::Line;
+  // Line and box: (x1, y1)-(x2, y2). Circle: centre (x1, y1), radius r. Text: top-left (x1, y1).
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0, r = 0;
+  Color color = kBlack;
+  int width = 1;              // pen width in pixels
+  int style = 0;              // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
+  bool filled = false;        // box filled with its colour
+  std::optional<Color> fill;  // circle interior
+  int fillStyle = kFillTransparent;
+  std::string text;
+  Font font;
+  bool transient = false;
+};
+
+// A fixed picture drawn by the program: a display list in its own twips.
+struct Picture {
+  double width = 0, height = 0;
+  std::optional<Color> background;
+  std::vector<Mark> marks;
+};
+
+// Separators of Print: stay on this line, or move to the next print column.
+enum class PrintSeparator { Stay, NextColumn };
+using PrintPiece = std::variant<std::string, PrintSeparator>;
+
+class Surface {
+ public:
+  Surface(double scaleWidth, double scaleHeight, Color backColor);
+
+  // Drawing state, as the drawing operations use it.
+  double CurrentX = 0;
+  double CurrentY = 0;
+  int DrawWidth = 1;
+  int DrawStyle = 0;
+  int FillStyle = kFillTransparent;
+  Color FillColor = kBlack;
+  Color ForeColor = kBlack;
+  bool AutoRedraw = true;
+  Font font;
+
+  double ScaleWidth() const { return width_; }
+  double ScaleHeight() const { return height_; }
+  void SetScaleSize(double width, double height);
+  Color BackColor() const { return backColor_; }
+  void SetBackColor(Color color);
+
+  // Clears every mark and returns the current position to (0, 0).
+  void Cls();
+  // A segment in the given colour (the fore colour when none), leaving the position at its end.
+  void Line(double x1, double y1, double x2, double y2, std::optional<Color> color = {});
+  // A segment from the current position.
+  void LineTo(double x2, double y2, std::optional<Color> color = {});
+  // An outlined box, or a box filled with its colour.
+  void Box(double x1, double y1, double x2, double y2, std::optional<Color> color = {},
+           bool filled = false);
+  // A circle outlined in the colour and filled per FillStyle / FillColor.
+  void Circle(double x, double y, double radius, std::optional<Color> color = {});
+  // Prints text at the current position, then moves to the start of the next line.
+  void Print(std::string_view text = {});
+  // Prints pieces joined by separators; a trailing separator keeps the position on the line.
+  void Print(std::initializer_list<PrintPiece> pieces);
+
+  double TextWidth(std::string_view text) const { return font.TextWidth(text); }
+  double TextHeight() const { return font.LineHeight(); }
+
+  const std::vector<Mark>& Marks() const { return marks_; }
+  // Drops the transient marks (the renderer has painted them).
+  void DropTransient();
+  // Changes whenever marks are removed, so a renderer knows to start over.
+  std::uint64_t Generation() const { return generation_; }
+
+  // A fixed picture shown under the drawing (PictureBox pictures, window backgrounds).
+  void SetPicture(std::shared_ptr<const Picture> picture) { picture_ = std::move(picture); }
+  const std::shared_ptr<const Picture>& GetPicture() const { return picture_; }
+
+ private:
+  void Add(Mark mark);
+  void PrintText(std::string_view text);
+  void NewLine();
+
+  double width_;
+  double height_;
+  Color backColor_;
+  std::vector<Mark> marks_;
+  std::uint64_t generation_ = 0;
+  std::shared_ptr<const Picture> picture_;
+};
+
+}  // namespace sylvandra

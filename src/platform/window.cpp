@@ -1,0 +1,109 @@
+#include "platform/window.h"
+
+#include "platform/runtime_failure.h"
+
+namespace sylvandra {
+
+Control& ControlArray::operator()(int index) const {
+  const auto it = members_.find(index);
+  if (it == members_.end()) {
+    throw RuntimeFailure(name_ + "(" + std::to_string(index) + ") does not exist");
+  }
+  return *it->second;
+}
+
+int ControlArray::lowerBound() const {
+  return members_.empty() ? 0 : members_.begin()->first;
+}
+int ControlArray::upperBound() const {
+  return members_.empty() ? -1 : members_.rbegin()->first;
+}
+
+Window::Window(Program& program, std::string name, std::string caption, Rect clientArea,
+               Color backColor)
+    : program_(program),
+      name_(std::move(name)),
+      caption_(std::move(caption)),
+      rect_(clientArea),
+      surface_(clientArea.width, clientArea.height, backColor) {}
+
+Window::~Window() = default;
+
+void Window::setRect(Rect rect) {
+  rect_ = rect;
+  surface_.SetScaleSize(rect.width, rect.height);
+}
+
+void Window::setFont(Font font) {
+  font_ = font;
+  surface_.font = font;
+}
+
+Control* Window::find(std::string_view name, int index) const {
+  for (const auto& control : controls_) {
+    if (control->name() == name && control->index() == index) return control.get();
+  }
+  return nullptr;
+}
+
+Control& Window::control(std::string_view name, int index) const {
+  Control* found = find(name, index);
+  if (!found) {
+    const std::string target =
+        index < 0 ? std::string(name) : std::string(name) + "(" + std::to_string(index) + ")";
+    throw RuntimeFailure(name_ + " has no control " + target);
+  }
+  return *found;
+}
+
+bool Window::hasArray(std::string_view name) const {
+  return arrays_.find(name) != arrays_.end();
+}
+
+ControlArray& Window::array(const std::string& name) {
+  auto& members = arrays_[name];
+  members.name_ = name;
+  return members;
+}
+
+Control& Window::add(ControlKind kind, std::string name, Rect rect, int index) {
+  if (find(name, index)) {
+    throw std::logic_error(name_ + ": control " + name + " declared twice");
+  }
+  controls_.push_back(std::make_unique<Control>(*this, kind, name, index, rect));
+  Control& control = *controls_.back();
+  if (index >= 0) array(name).members_[index] = &control;
+  return control;
+}
+
+Control& Window::addButton(std::string name, std::string caption, Rect rect, int index) {
+  return add(ControlKind::CommandButton, std::move(name), rect, index)
+      .setCaption(std::move(caption));
+}
+
+Control& Window::addTextBox(std::string name, std::string text, Rect rect, int index) {
+  return add(ControlKind::TextBox, std::move(name), rect, index).setText(std::move(text));
+}
+
+Control& Window::addLabel(std::string name, std::string caption, Rect rect, int index) {
+  return add(ControlKind::Label, std::move(name), rect, index).setCaption(std::move(caption));
+}
+
+Control& Window::addCheckBox(std::string name, std::string caption, Rect rect, int index) {
+  return add(ControlKind::CheckBox, std::move(name), rect, index).setCaption(std::move(caption));
+}
+
+Control& Window::addOption(std::string name, std::string caption, Rect rect, int index) {
+  return add(ControlKind::OptionButton, std::move(name), rect, index)
+      .setCaption(std::move(caption));
+}
+
+Control& Window::addPicture(std::string name, Rect rect, int index) {
+  return add(ControlKind::PictureBox, std::move(name), rect, index);
+}
+
+Control& Window::addFrame(std::string name, std::string caption, Rect rect) {
+  return add(ControlKind::Frame, std::move(name), rect, -1).setCaption(std::move(caption));
+}
+
+}  // namespace sylvandra

@@ -1,0 +1,109 @@
+// A window: caption, visibility, position and size (twips), its controls and its drawing
+// surface. One shared instance per window, created on first touch, never destroyed; hiding it
+// keeps everything typed into it.
+//
+// A window class declares its controls with their designed captions, texts and positions in its
+// constructor (like a designer file) and names its handlers after control and event.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/color.h"
+#include "platform/control.h"
+#include "platform/surface.h"
+#include "platform/text_metrics.h"
+
+namespace sylvandra {
+
+class Program;
+
+// The members of a control array, by their documented indices (which may start at 1).
+class ControlArray {
+ public:
+  Control& operator()(int index) const;
+  Control& operator[](int index) const { return (*this)(index); }
+  bool has(int index) const { return members_.count(index) != 0; }
+  int lowerBound() const;
+  int upperBound() const;
+  size_t size() const { return members_.size(); }
+  const std::map<int, Control*>& members() const { return members_; }
+
+ private:
+  friend class Window;
+  std::string name_;
+  std::map<int, Control*> members_;
+};
+
+class Window {
+ public:
+  Window(Program& program, std::string name, std::string caption, Rect clientArea,
+         Color backColor = kFaceGrey);
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Runs once, when the window is first touched.
+  virtual void Form_Load() {}
+  // The title bar's close button: hides the window unless a window says otherwise.
+  virtual void Form_Close() { setVisible(false); }
+
+  Program& program() const { return program_; }
+  const std::string& name() const { return name_; }
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption) { caption_ = std::move(caption); }
+  bool visible() const { return visible_; }
+  void setVisible(bool visible) { visible_ = visible; }
+  void Show() { setVisible(true); }
+  void Hide() { setVisible(false); }
+
+  // The client area, in twips.
+  const Rect& rect() const { return rect_; }
+  void setRect(Rect rect);
+  double left() const { return rect_.left; }
+  double top() const { return rect_.top; }
+  double width() const { return rect_.width; }
+  double height() const { return rect_.height; }
+  Color backColor() const { return surface_.BackColor(); }
+  const Font& font() const { return font_; }
+
+  // The window's own drawing surface (ScaleWidth x ScaleHeight = its client area).
+  Surface& surface() { return surface_; }
+  const Surface& surface() const { return surface_; }
+
+  Control* find(std::string_view name, int index = -1) const;
+  // The control, or a run-time failure when the window has none of that name.
+  Control& control(std::string_view name, int index = -1) const;
+  bool hasArray(std::string_view name) const;
+  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+ protected:
+  Control& addButton(std::string name, std::string caption, Rect rect, int index = -1);
+  Control& addTextBox(std::string name, std::string text, Rect rect, int index = -1);
+  Control& addLabel(std::string name, std::string caption, Rect rect, int index = -1);
+  Control& addCheckBox(std::string name, std::string caption, Rect rect, int index = -1);
+  Control& addOption(std::string name, std::string caption, Rect rect, int index = -1);
+  Control& addPicture(std::string name, Rect rect, int index = -1);
+  Control& addFrame(std::string name, std::string caption, Rect rect);
+  // The array a control name belongs to (filled as members are added).
+  ControlArray& array(const std::string& name);
+  void setFont(Font font);
+
+ private:
+  Control& add(ControlKind kind, std::string name, Rect rect, int index);
+
+  Program& program_;
+  std::string name_;
+  std::string caption_;
+  bool visible_ = false;
+  Rect rect_;
+  Font font_;
+  Surface surface_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::map<std::string, ControlArray, std::less<>> arrays_;
+};
+
+}  // namespace sylvandra

@@ -1,0 +1,9 @@
+#include "shell/startup.h"
+
+namespace sylvandra {
+
+void RegisterWindows(Program&) {}
+
+void StartProgram(Program& program) { RegisterWindows(program); }
+
+}  // namespace sylvandra

@@ -1,0 +1,2 @@
+#include <gtest/gtest.h>
+TEST(Build, Compiles) { EXPECT_EQ(1, 1); }

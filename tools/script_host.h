@@ -1,0 +1,34 @@
+// The host of the script driver: dialogs are answered from a queue of replies and every event
+// the user would see is logged as one line on the output.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "platform/host.h"
+
+namespace sylvandra::script {
+
+class ScriptHost : public Host {
+ public:
+  explicit ScriptHost(std::ostream& out) : out_(out) {}
+
+  // The reply to the next input box; nothing means the box is cancelled.
+  void QueueAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
+  bool ended() const { return ended_; }
+
+  int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
+  std::string InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  void ProgramEnded() override;
+  void ReportFailure(const Window& window, const std::string& message) override;
+
+ private:
+  std::ostream& out_;
+  std::deque<std::optional<std::string>> answers_;
+  bool ended_ = false;
+};
+
+}  // namespace sylvandra::script

@@ -1,0 +1,276 @@
+#include "script_runner.h"
+
+#include <cctype>
+#include <charconv>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "json.h"
+#include "platform/program.h"
+#include "platform/runtime_failure.h"
+#include "script_host.h"
+#include "shell/startup.h"
+#include "ui/window_image.h"
+
+namespace sylvandra::script {
+namespace {
+
+// A command or target the driver does not know: ends the script with exit code 2.
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Target {
+  Window* window = nullptr;
+  Control* control = nullptr;
+  std::string property;  // empty when none was named
+};
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// "NAME" or "NAME(INDEX)"
+bool SplitIndexed(std::string_view part, std::string& name, int& index) {
+  index = -1;
+  const auto open = part.find('(');
+  if (open == std::string_view::npos) {
+    name = std::string(part);
+    return !name.empty();
+  }
+  if (part.back() != ')') return false;
+  name = std::string(part.substr(0, open));
+  const std::string_view digits = part.substr(open + 1, part.size() - open - 2);
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+  return !name.empty() && result.ec == std::errc() && result.ptr == digits.data() + digits.size();
+}
+
+class Runner {
+ public:
+  Runner(std::ostream& out) : out_(out), host_(out), program_(host_) { StartProgram(program_); }
+
+  bool ended() const { return host_.ended(); }
+
+  void Execute(std::string_view line) {
+    const auto blank = line.find(' ');
+    const std::string_view command = line.substr(0, blank);
+    const std::string_view rest =
+        blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
+    if (command == "click") {
+      Control& control = RequireControl(ParseTarget(rest, false));
+      program_.click(control);
+    } else if (command == "type") {
+      const auto space = rest.find(' ');
+      const std::string_view targetText = rest.substr(0, space);
+      const std::string text =
+          space == std::string_view::npos ? std::string() : ParseText(rest.substr(space + 1));
+      Control& control = RequireControl(ParseTarget(targetText, false));
+      program_.type(control, text);
+    } else if (command == "focus") {
+      program_.focus(RequireControl(ParseTarget(rest, false)));
+    } else if (command == "answer") {
+      if (blank == std::string_view::npos) {
+        host_.QueueAnswer(std::nullopt);
+      } else {
+        host_.QueueAnswer(ParseText(rest));
+      }
+    } else if (command == "get") {
+      out_ << Get(ParseTarget(rest, true)) << std::endl;
+    } else if (command == "canvas") {
+      PrintCanvas(ParseTarget(rest, false));
+    } else if (command == "png") {
+      const auto space = rest.find(' ');
+      if (space == std::string_view::npos) throw ScriptError("png needs a window and a file");
+      Target target = ParseTarget(rest.substr(0, space), false);
+      if (target.control) throw ScriptError("png takes a window, not a control");
+      std::string error;
+      if (!WriteWindowPng(program_, *target.window, std::string(rest.substr(space + 1)), error)) {
+        throw ScriptError("png: " + error);
+      }
+    } else {
+      throw ScriptError("unknown command '" + std::string(command) + "'");
+    }
+  }
+
+ private:
+  static std::string ParseText(std::string_view text) {
+    if (!text.empty() && text.front() == '"') {
+      if (auto parsed = ParseJsonString(text)) return *parsed;
+      throw ScriptError("malformed JSON string " + std::string(text));
+    }
+    return std::string(text);
+  }
+
+  Target ParseTarget(std::string_view text, bool allowProperty) {
+    if (text.empty()) throw ScriptError("missing target");
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    while (true) {
+      const auto dot = text.find('.', start);
+      parts.push_back(text.substr(start, dot - start));
+      if (dot == std::string_view::npos) break;
+      start = dot + 1;
+    }
+    if (parts.size() > 3) throw ScriptError("unknown target '" + std::string(text) + "'");
+    if (!program_.knowsWindow(parts[0])) {
+      throw ScriptError("unknown window '" + std::string(parts[0]) + "'");
+    }
+    Target target;
+    target.window = &program_.form(parts[0]);
+    if (parts.size() >= 2) {
+      std::string name;
+      int index = -1;
+      if (SplitIndexed(parts[1], name, index)) target.control = target.window->find(name, index);
+      if (!target.control) {
+        // WINDOW.PROPERTY
+        if (parts.size() == 2 && allowProperty) {
+          target.property = std::string(parts[1]);
+          return target;
+        }
+        throw ScriptError("unknown target '" + std::string(text) + "'");
+      }
+    }
+    if (parts.size() == 3) {
+      if (!allowProperty) throw ScriptError("unknown target '" + std::string(text) + "'");
+      target.property = std::string(parts[2]);
+    }
+    return target;
+  }
+
+  static Control& RequireControl(const Target& target) {
+    if (!target.control) throw ScriptError("the target must be a control");
+    return *target.control;
+  }
+
+  std::string Get(const Target& target) {
+    if (target.property.empty()) {
+      if (!target.control) return JsonString(target.window->caption());
+      const Control& c = *target.control;
+      return JsonString(c.kind() == ControlKind::TextBox ? c.text() : c.caption());
+    }
+    const std::string_view p = target.property;
+    auto is = [&](std::string_view name) { return EqualsIgnoringCase(p, name); };
+    auto boolean = [](bool value) { return std::string(value ? "true" : "false"); };
+    if (target.control) {
+      const Control& c = *target.control;
+      if (is("Visible")) return boolean(c.visible());
+      if (is("Enabled")) return boolean(c.enabled());
+      if (is("Value")) return JsonNumber(c.value());
+      if (is("BackColor")) return JsonString(ColorHex(c.backColor()));
+      if (is("ForeColor")) return JsonString(ColorHex(c.foreColor()));
+      if (is("Left")) return JsonNumber(c.left());
+      if (is("Top")) return JsonNumber(c.top());
+      if (is("Width")) return JsonNumber(c.width());
+      if (is("Height")) return JsonNumber(c.height());
+      if (is("Text")) return JsonString(c.text());
+      if (is("Caption")) return JsonString(c.caption());
+      if (c.surfaceIfAny()) return SurfaceProperty(*c.surfaceIfAny(), p);
+    } else {
+      const Window& w = *target.window;
+      if (is("Visible")) return boolean(w.visible());
+      if (is("Caption")) return JsonString(w.caption());
+      if (is("BackColor")) return JsonString(ColorHex(w.backColor()));
+      if (is("Left")) return JsonNumber(w.left());
+      if (is("Top")) return JsonNumber(w.top());
+      if (is("Width")) return JsonNumber(w.width());
+      if (is("Height")) return JsonNumber(w.height());
+      return SurfaceProperty(w.surface(), p);
+    }
+    throw ScriptError("unknown property '" + std::string(p) + "'");
+  }
+
+  static std::string SurfaceProperty(const Surface& s, std::string_view p) {
+    auto is = [&](std::string_view name) { return EqualsIgnoringCase(p, name); };
+    if (is("ScaleWidth")) return JsonNumber(s.ScaleWidth());
+    if (is("ScaleHeight")) return JsonNumber(s.ScaleHeight());
+    if (is("CurrentX")) return JsonNumber(s.CurrentX);
+    if (is("CurrentY")) return JsonNumber(s.CurrentY);
+    if (is("DrawWidth")) return JsonNumber(s.DrawWidth);
+    if (is("DrawStyle")) return JsonNumber(s.DrawStyle);
+    if (is("FillStyle")) return JsonNumber(s.FillStyle);
+    if (is("FillColor")) return JsonString(ColorHex(s.FillColor));
+    if (is("AutoRedraw")) return s.AutoRedraw ? "true" : "false";
+    throw ScriptError("unknown property '" + std::string(p) + "'");
+  }
+
+  void PrintCanvas(const Target& target) {
+    const Surface* surface = &target.window->surface();
+    if (target.control) {
+      surface = target.control->surfaceIfAny();
+      if (!surface) throw ScriptError("the target has no drawing surface");
+    }
+    for (const Mark& m : surface->Marks()) {
+      std::string line;
+      auto n = [](double v) { return JsonNumber(v); };
+      switch (m.kind) {
+        case MarkKind::Line:
+          line = "{\"op\":\"line\",\"x1\":" + n(m.x1) + ",\"y1\":" + n(m.y1) +
+                 ",\"x2\":" + n(m.x2) + ",\"y2\":" + n(m.y2) +
+                 ",\"color\":" + JsonString(ColorHex(m.color)) + ",\"width\":" + n(m.width) +
+                 ",\"style\":" + n(m.style);
+          break;
+        case MarkKind::Box:
+          line = "{\"op\":\"box\",\"x1\":" + n(m.x1) + ",\"y1\":" + n(m.y1) + ",\"x2\":" + n(m.x2) +
+                 ",\"y2\":" + n(m.y2) + ",\"color\":" + JsonString(ColorHex(m.color)) +
+                 ",\"filled\":" + (m.filled ? "true" : "false");
+          break;
+        case MarkKind::Circle:
+          line = "{\"op\":\"circle\",\"x\":" + n(m.x1) + ",\"y\":" + n(m.y1) + ",\"r\":" + n(m.r) +
+                 ",\"color\":" + JsonString(ColorHex(m.color)) +
+                 ",\"fill\":" + (m.fill ? JsonString(ColorHex(*m.fill)) : std::string("null"));
+          break;
+        case MarkKind::Text:
+          line = "{\"op\":\"text\",\"x\":" + n(m.x1) + ",\"y\":" + n(m.y1) +
+                 ",\"text\":" + JsonString(m.text);
+          break;
+      }
+      if (m.transient) line += ",\"transient\":true";
+      out_ << line << "}\n";
+    }
+    out_ << "end canvas" << std::endl;
+  }
+
+  std::ostream& out_;
+  ScriptHost host_;
+  Program program_;
+};
+
+}  // namespace
+
+int RunScript(std::istream& in, std::ostream& out, std::ostream& errors) {
+  Runner runner(out);
+  std::string line;
+  int number = 0;
+  while (!runner.ended() && std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line.front() == '#') continue;
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    try {
+      runner.Execute(line);
+    } catch (const ScriptError& error) {
+      out.flush();
+      errors << "line " << number << ": " << error.what() << ": " << line << std::endl;
+      return 2;
+    } catch (const RuntimeFailure& failure) {
+      out.flush();
+      errors << "line " << number << ": " << failure.what() << ": " << line << std::endl;
+      return 2;
+    }
+  }
+  out.flush();
+  return 0;
+}
+
+}  // namespace sylvandra::script
