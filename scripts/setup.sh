@@ -1,0 +1,34 @@
+#!/bin/sh
+# Installs what a fresh Debian 12 machine lacks to build and run the program, then configures
+# and builds it in ./build. Run as root it installs missing packages itself; otherwise it prints
+# the one apt-get line to run and stops.
+set -eu
+
+PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+fonts-dejavu-core fonts-liberation"
+
+missing=""
+for package in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+    missing="$missing $package"
+  fi
+done
+
+if [ -n "$missing" ]; then
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+  else
+    echo "Missing packages:$missing"
+    echo "Run as root:"
+    echo "  apt-get install -y$missing"
+    exit 1
+  fi
+fi
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build"

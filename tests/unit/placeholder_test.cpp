@@ -1,2 +1,0 @@
-#include <gtest/gtest.h>
-TEST(Build, Compiles) { EXPECT_EQ(1, 1); }

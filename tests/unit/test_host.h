@@ -1,0 +1,50 @@
+// A host for tests: records every dialog, failure and the end of the program, and answers input
+// boxes from a queue (the default text when the queue is empty).
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+#include "platform/window.h"
+
+namespace sylvandra::testing {
+
+class TestHost : public Host {
+ public:
+  struct Message {
+    std::string prompt, title;
+  };
+  struct Failure {
+    std::string window, message;
+  };
+
+  int MessageBox(const std::string& prompt, int, const std::string& title) override {
+    messages.push_back({prompt, title});
+    return 1;
+  }
+  std::string InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override {
+    inputPrompts.push_back({prompt, title});
+    if (answers.empty()) return defaultText;
+    std::string reply = answers.front().value_or("");
+    answers.pop_front();
+    return reply;
+  }
+  void ProgramEnded() override { ended = true; }
+  void Repaint() override { ++repaints; }
+  void ReportFailure(const Window& window, const std::string& message) override {
+    failures.push_back({window.name(), message});
+  }
+
+  std::vector<Message> messages;
+  std::vector<Message> inputPrompts;
+  std::deque<std::optional<std::string>> answers;
+  std::vector<Failure> failures;
+  bool ended = false;
+  int repaints = 0;
+};
+
+}  // namespace sylvandra::testing
