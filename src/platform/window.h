@@ -6,6 +6,7 @@
 // constructor (like a designer file) and names its handlers after control and event.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -56,7 +57,13 @@ class Window {
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption) { caption_ = std::move(caption); }
   bool visible() const { return visible_; }
-  void setVisible(bool visible) { visible_ = visible; }
+  void setVisible(bool visible) {
+    visible_ = visible;
+    if (visible) ++raiseRequests_;
+  }
+  // Counts every request to show the window, so a view can bring an already visible window
+  // to the front when it is shown again.
+  std::uint64_t raiseRequests() const { return raiseRequests_; }
   void Show() { setVisible(true); }
   void Hide() { setVisible(false); }
 
@@ -99,6 +106,7 @@ class Window {
   std::string name_;
   std::string caption_;
   bool visible_ = false;
+  std::uint64_t raiseRequests_ = 0;
   Rect rect_;
   Font font_;
   Surface surface_;

@@ -14,14 +14,15 @@ namespace sylvandra {
 
 class Program;
 
-// A series whose maximum is 0 is skipped (its legend is kept). More than 8 series is a run-time
-// failure.
-void GraphSteps(Program& program, const std::string& title, const SeriesNames& names,
-                double xMax, int nSeries, int nPoints, SeriesData& data,
-                const SeriesValues& maxima);
+// A series whose maximum is 0 is skipped (its legend is kept). More than 8 series or more than
+// 300 points is a run-time failure; with no points only the frame and legend are drawn.
+void GraphSteps(Program& program, const std::string& title, const SeriesNames& names, double xMax,
+                int nSeries, int nPoints, SeriesData& data, const SeriesValues& maxima);
 
-// minima[0] receives the common negative range in percent; a maxima[i] may be raised. With
-// xMax = xMin only the frame and legend are drawn. More than 8 series is a run-time failure.
+// minima[0] receives the common negative range in percent; a maxima[i] may be raised. A series
+// whose maximum and minimum are both 0 is left out, legend included. With xMax = xMin or no
+// points only the frame, labels and legend are drawn. More than 8 series or more than 300 points
+// is a run-time failure.
 void GraphXY(Program& program, const std::string& mode, const std::string& title, double xMax,
              double xMin, int nSeries, const SeriesNames& names, SeriesValues& maxima,
              SeriesValues& minima, int nPoints, const PointValues& xs, const SeriesData& ys);

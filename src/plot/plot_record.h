@@ -11,10 +11,11 @@ namespace sylvandra {
 inline constexpr int kMaxSeries = 8;
 inline constexpr int kMaxPoints = 300;
 
-using SeriesNames = std::array<std::string, kMaxSeries + 1>;                 // 0..8, 1..8 used
-using SeriesValues = std::array<double, kMaxSeries + 1>;                     // 0..8
-using PointValues = std::array<double, kMaxPoints + 1>;                      // 0..300
-using SeriesData = std::array<std::array<double, kMaxPoints + 1>, kMaxSeries + 1>;  // [series][point]
+using SeriesNames = std::array<std::string, kMaxSeries + 1>;  // 0..8, 1..8 used
+using SeriesValues = std::array<double, kMaxSeries + 1>;      // 0..8
+using PointValues = std::array<double, kMaxPoints + 1>;       // 0..300
+using SeriesData =
+    std::array<std::array<double, kMaxPoints + 1>, kMaxSeries + 1>;  // [series][point]
 
 struct PlotRecord {
   std::string PlotTitle;

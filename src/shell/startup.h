@@ -6,6 +6,9 @@
 
 namespace sylvandra {
 
+// The menu, introduction, worksheet-only and output windows.
+void RegisterShellWindows(Program& program);
+// Every window of the program, the shell's and the exercises'.
 void RegisterWindows(Program& program);
 // Registers the windows and shows the main menu, as the desktop program starts.
 void StartProgram(Program& program);

@@ -1,10 +1,28 @@
 #include "ui/window_image.h"
 
+#include <QImage>
+
+#include "platform/window.h"
+#include "ui/application.h"
+#include "ui/window_view.h"
+
 namespace sylvandra {
 
-bool WriteWindowPng(Program&, Window&, const std::string&, std::string& error) {
-  error = "not built yet";
-  return false;
+bool WriteWindowPng(Program&, Window& window, const std::string& file, std::string& error) {
+  ui::EnsureGuiApplication();
+  // The same view the desktop shows, never put on screen, drawn at one pixel per pixel.
+  ui::WindowView view(window, nullptr, ui::WindowView::Mode::Image);
+  view.show();
+  QImage image(view.size(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(1);
+  image.fill(Qt::white);
+  view.render(&image);
+  view.hide();
+  if (!image.save(QString::fromStdString(file), "PNG")) {
+    error = "cannot write " + file;
+    return false;
+  }
+  return true;
 }
 
 }  // namespace sylvandra

@@ -10,7 +10,6 @@ class Program;
 class Window;
 
 // Writes the window to a PNG file; returns false and sets error when that fails.
-bool WriteWindowPng(Program& program, Window& window, const std::string& file,
-                    std::string& error);
+bool WriteWindowPng(Program& program, Window& window, const std::string& file, std::string& error);
 
 }  // namespace sylvandra

@@ -1,0 +1,89 @@
+#include "exercises/carbon_water/ex0_ask.h"
+
+#include <cmath>
+#include <string>
+
+#include "exercises/carbon_water/som_model.h"
+#include "platform/conversions.h"
+#include "platform/runtime_failure.h"
+#include "plot/step_plot.h"
+
+namespace sylvandra {
+
+Ex0Ask::Ex0Ask(Program& program)
+    : Window(program, kName, "SOM Balance Model", {60, 1020, 5055, 5415}) {
+  Command1.onClick = [this] { Command1_Click(); };
+  Command2.onClick = [this] { Command2_Click(); };
+}
+
+void Ex0Ask::Command1_Click() {
+  Window& output = program().form("outpt");
+  output.surface().Cls();
+  output.setVisible(false);
+
+  // The fields are read once: nothing changes them during the run.
+  const double initialPool = SOM.val();
+  if (!(std::fabs(initialPool) <= kSomLargestPool)) {
+    throw RuntimeFailure(SOM.label() + ": '" + SOM.text() +
+                         "' is too large a pool for the model (at most 1E+300 g/m2)");
+  }
+  const double turnover = TurnOvr.val();
+  const double inputs = Inputs.val();
+  const SomRun run = RunSomBalance(initialPool, inputs, turnover);
+  for (int t = 1; t <= kMaxPoints; ++t) SomY[1][t] = run.pool[t];
+  SomName[1] = "SOM";
+
+  // A run stopped early is drawn over the years it reached.
+  GraphSOM("Years", SomName, run.points, 1, run.points, SomY);
+
+  Surface& surface = output.surface();
+  const double W = surface.ScaleWidth();
+  const double H = surface.ScaleHeight();
+  surface.CurrentX = 0.4 * W;
+  surface.CurrentY = H - 500;
+  surface.Print("Equilibrium Reached in Year " + PlainText(run.equilibriumYear));
+  surface.CurrentX = 0.4 * W;
+  surface.CurrentY = H - 300;
+  surface.Print("At SOM = " + Left(PlainText(SomY[1][run.points]), 8));
+
+  if (run.tooLarge) {
+    program().MsgBox("The run stopped after year " + std::to_string(run.points - 1) +
+                         ": the soil organic matter pool grew too large to compute. The graph "
+                         "shows the years before.",
+                     0, "SOM Balance Model");
+  }
+}
+
+void Ex0Ask::Command2_Click() {
+  program().form("outpt").setVisible(false);
+  setVisible(false);
+}
+
+void Ex0Ask::GraphSOM(const std::string& title, const SeriesNames& names, double xMax, int nSeries,
+                      int nPoints, SeriesData& data) {
+  RequirePlotSize("GraphSOM", nSeries, nPoints);
+  for (int i = 1; i <= nSeries; ++i) {
+    SomMax[i] = 0;
+    for (int t = 1; t <= nPoints; ++t) {
+      if (data[i][t] > SomMax[i]) SomMax[i] = data[i][t];
+    }
+    SomMax[i] = Int(1.1 * SomMax[i]);
+    // A series that never rises above 0 (or not above 1 / 1.1) has no scale of its own: a scale
+    // of 1 draws it at its true value instead of dividing by 0.
+    if (SomMax[i] == 0) SomMax[i] = 1;
+  }
+  StepPlotStyle style;
+  for (int i = 1; i <= kMaxSeries; ++i) {
+    style.colour[i] = QBColor(i);
+    style.drawStyle[i] = i;
+  }
+  style.sampleFraction = 0.9;
+  style.setDrawWidth = false;
+  style.clearFirst = false;
+  style.clipToRange = false;
+  style.lift = 0;
+  DrawStepPlot(program().form("outpt"), "GraphSOM", title, names, xMax, nSeries, nPoints, data,
+               SomMax, style);
+}
+
+}  // namespace sylvandra

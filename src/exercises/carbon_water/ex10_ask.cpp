@@ -1,0 +1,129 @@
+#include "exercises/carbon_water/ex10_ask.h"
+
+#include <string>
+#include <vector>
+
+#include "exercises/carbon_water/carbon_balance_model.h"
+#include "exercises/carbon_water/field_rollback.h"
+#include "exercises/carbon_water/measured_series.h"
+#include "plot/graph.h"
+#include "plot/plot_record.h"
+
+namespace sylvandra {
+namespace {
+
+constexpr int kHours = 24;
+
+// The measured day: PAR (umoles/m2/sec), air temperature (C), net carbon exchange
+// (umoles/m2/sec), hour 1 to 24.
+struct HourRow {
+  const char* par;
+  const char* temperature;
+  const char* netExchange;
+};
+constexpr HourRow kMeasuredDay[kHours] = {
+    {"0", "20.2", "-2.6"},    {"0", "19.7", "-4.3"},    {"0", "19.8", "-2"},
+    {"1", "19.8", "-2.3"},    {"15", "20", "-0.6"},     {"104", "20.2", "0"},
+    {"272", "20.6", "0.7"},   {"579", "21.3", "12.3"},  {"1095", "23.4", "17.8"},
+    {"1434", "26", "20.7"},   {"1610", "27.6", "25.9"}, {"1611", "28.8", "23.2"},
+    {"1365", "29.5", "16.6"}, {"999", "29.7", "12.8"},  {"1354", "28.2", "14.2"},
+    {"468", "28.6", "9.4"},   {"143", "25", "-1.2"},    {"260", "24.6", "3.7"},
+    {"115", "24.4", "5.5"},   {"18", "23.4", "0.1"},    {"2", "22.6", "-1.2"},
+    {"2", "22.3", "2.6"},     {"2", "22.1", "-4.2"},    {"2", "21.9", "2.7"},
+};
+
+}  // namespace
+
+Ex10Ask::Ex10Ask(Program& program)
+    : Window(program, kName, "Net and Gross Carbon Balances", {0, 1020, 6000, 7440}) {
+  // Header words over their columns; the hours one to a line, level with their rows (240 apart).
+  Label1.setFont(Font::Face("MS Sans Serif", 9));
+  Label2.setFont(Font::Face("MS Sans Serif", 10.5));
+  for (int r = 0; r < kHours; ++r) {
+    const double top = 960 + 240 * r;
+    const std::string hour = " (hour " + std::to_string(r + 1) + ")";
+    addTextBox("PAR", kMeasuredDay[r].par, {960, top, 735, 285}, r).setLabel("PAR" + hour);
+    addTextBox("TC", kMeasuredDay[r].temperature, {1680, top, 735, 285}, r).setLabel("Temp" + hour);
+    addTextBox("NEE", kMeasuredDay[r].netExchange, {2400, top, 735, 285}, r).setLabel("NCE" + hour);
+    addTextBox("GCE", "", {3120, top, 735, 285}, r)
+        .setLabel("GCE" + hour)
+        .setBackColor(kResultYellow);
+  }
+  CalcGCE.onClick = [this] { CalcGCE_Click(); };
+  GraphGCE.onClick = [this] { GraphGCE_Click(); };
+  GraphNCE.onClick = [this] { GraphNCE_Click(); };
+  GraphhAll.onClick = [this] { GraphhAll_Click(); };
+  Return.onClick = [this] { Return_Click(); };
+}
+
+void Ex10Ask::Form_Load() {
+  for (int r = 0; r < kHours; ++r) GCE(r).setText(" ");
+}
+
+void Ex10Ask::CalcGCE_Click() {
+  std::vector<Control*> column;
+  for (int r = 0; r < kHours; ++r) column.push_back(&GCE(r));
+  WriteAllOrNothing(column, [&] {
+    for (int r = 0; r < kHours; ++r) {
+      const double darkRespiration = DarkResp.val();
+      GCE(r).setNumber(GrossCarbonExchange(NEE(r).val(), darkRespiration));
+    }
+  });
+}
+
+void Ex10Ask::GraphVersusPar(const ControlArray& column, const char* name) {
+  PlotRecord& plot = program().state<PlotRecord>();
+  for (int r = 0; r < kHours; ++r) {
+    plot.PlotX[r + 1] = PAR(r).val();
+    plot.PlotY[1][r + 1] = column(r).val();
+  }
+  FindSeriesExtremes(plot.PlotY, 1, kHours, plot.PlotMax, plot.PlotMin);
+  FindRange(plot.PlotX, kHours, plot.PlotXMax, plot.PlotXMin);
+  plot.PlotNSer = 1;
+  plot.PlotName[1] = name;
+  plot.PlotNPts = kHours;
+  program().form("outpt").setVisible(false);
+  GraphXY(program(), "P", "PAR", plot.PlotXMax, plot.PlotXMin, 1, plot.PlotName, plot.PlotMax,
+          plot.PlotMin, kHours, plot.PlotX, plot.PlotY);
+}
+
+void Ex10Ask::GraphGCE_Click() {
+  GraphVersusPar(GCE, "GCE");
+}
+
+void Ex10Ask::GraphNCE_Click() {
+  GraphVersusPar(NEE, "NCE");
+}
+
+void Ex10Ask::GraphhAll_Click() {
+  PlotRecord& plot = program().state<PlotRecord>();
+  for (int r = 0; r < kHours; ++r) {
+    const int t = r + 1;
+    plot.PlotX[t] = t;
+    plot.PlotY[1][t] = PAR(r).val();
+    plot.PlotY[2][t] = TC(r).val();
+    plot.PlotY[3][t] = NEE(r).val();
+    plot.PlotY[4][t] = GCE(r).val();
+  }
+  FindSeriesExtremes(plot.PlotY, 4, kHours, plot.PlotMax, plot.PlotMin);
+  // The two carbon series on one scale, so that their heights compare directly.
+  ShareMaximum(plot.PlotMax, 3, 4);
+  plot.PlotXMax = kHours;
+  plot.PlotXMin = 0;
+  plot.PlotNSer = 4;
+  plot.PlotName[1] = "PAR";
+  plot.PlotName[2] = "Tc";
+  plot.PlotName[3] = "NCE";
+  plot.PlotName[4] = "GCE";
+  plot.PlotNPts = kHours;
+  program().form("outpt").setVisible(false);
+  GraphXY(program(), "L", "Hour", plot.PlotXMax, plot.PlotXMin, 4, plot.PlotName, plot.PlotMax,
+          plot.PlotMin, kHours, plot.PlotX, plot.PlotY);
+}
+
+void Ex10Ask::Return_Click() {
+  setVisible(false);
+  program().form("outpt").setVisible(false);
+}
+
+}  // namespace sylvandra

@@ -1,0 +1,118 @@
+#include "plot/graph.h"
+
+#include <array>
+#include <string>
+
+#include "platform/color.h"
+#include "platform/conversions.h"
+#include "platform/program.h"
+#include "platform/runtime_failure.h"
+#include "plot/plot_frame.h"
+#include "plot/step_plot.h"
+
+namespace sylvandra {
+namespace {
+
+// Palette numbers of the series colours, by series 1..8 (white, yellow, light magenta, ...).
+constexpr std::array<int, kMaxSeries + 1> kStepColour = {0, 15, 14, 13, 12, 11, 10, 9, 8};
+constexpr std::array<int, kMaxSeries + 1> kXYColour = {0, 12, 14, 13, 15, 11, 10, 9, 8};
+
+constexpr double kDotRadius = 50;
+
+}  // namespace
+
+void GraphSteps(Program& program, const std::string& title, const SeriesNames& names, double xMax,
+                int nSeries, int nPoints, SeriesData& data, const SeriesValues& maxima) {
+  StepPlotStyle style;
+  for (int j = 1; j <= kMaxSeries; ++j) {
+    style.colour[j] = QBColor(kStepColour[j]);
+    style.drawStyle[j] = j % 5;
+  }
+  style.sampleFraction = 0.8;
+  style.setDrawWidth = true;
+  style.clearFirst = true;
+  style.clipToRange = true;
+  style.lift = 25;
+  DrawStepPlot(program.form("outpt"), "GraphSteps", title, names, xMax, nSeries, nPoints, data,
+               maxima, style);
+}
+
+void GraphXY(Program& program, const std::string& mode, const std::string& title, double xMax,
+             double xMin, int nSeries, const SeriesNames& names, SeriesValues& maxima,
+             SeriesValues& minima, int nPoints, const PointValues& xs, const SeriesData& ys) {
+  RequirePlotSize("GraphXY", nSeries, nPoints);
+  Window& window = program.form("outpt");
+  Surface& surface = window.surface();
+  surface.DrawWidth = 3;
+
+  // The common range below zero, in percent of each series' maximum: the next multiple of 10
+  // above the deepest series. A series that never goes above 0 gets a maximum of three times
+  // its depth, so that it still has a scale.
+  minima[0] = 0;
+  for (int i = 1; i <= nSeries; ++i) {
+    if (minima[i] < 0) {
+      if (maxima[i] <= 0) maxima[i] = -3 * minima[i];
+      const double p = 100 * (-minima[i]) / maxima[i];
+      if (p > minima[0]) minima[0] = 10 * (Int(p / 10) + 1);
+    }
+  }
+  const double N = minima[0];
+
+  const PlotFrame frame = PlotFrame::Of(surface);
+  const double L = frame.left, T = frame.top, B = frame.bottom, R = frame.right;
+  // With no x range there is no x scale: frame, labels and legend only.
+  const bool hasXRange = xMax != xMin;
+  const double S = hasXRange ? (R - L) / (xMax - xMin) : 0;
+  const double Q = (T - B) / (N + 100);
+
+  window.setVisible(true);
+  surface.Cls();
+  DrawAxes(surface, frame);
+  PrintXCaption(surface, frame, title);
+  for (int i = 0; i <= 10; ++i) {
+    surface.CurrentX = L - 100 + (R - L) * i / 10;
+    surface.CurrentY = B + 100;
+    surface.Print(Left(Str(xMin + (xMax - xMin) / 10 * i), 5));
+    surface.CurrentY = B - 100 - (B - T) * i / 10;
+    surface.CurrentX = L - 600;
+    surface.Print(Left(Str(-N + (N + 100) / 10 * i), 4));
+  }
+  const double zeroY = B + N * Q;
+  surface.Line(L, zeroY, R, zeroY);
+  PrintLegendCaptions(surface, frame);
+
+  for (int i = 1; i <= nSeries; ++i) {
+    if (maxima[i] == 0 && minima[i] == 0) continue;
+    const Color colour = QBColor(kXYColour[i]);
+    DrawLegendEntry(surface, frame, i, names[i], i % 5, colour, 0.8, Left(Str(maxima[i]), 6));
+
+    // `low` sits on the x axis and maxima(i) at the top of the frame.
+    const double low = -maxima[i] * N / 100;
+    if (!hasXRange || maxima[i] - low == 0 || nPoints < 1) continue;
+    auto pointX = [&](int t) { return L + (xs[t] - xMin) * S; };
+    auto pointY = [&](int t) { return B + Q * (N + 100) * (ys[i][t] - low) / (maxima[i] - low); };
+
+    const std::string what = "GraphXY: series " + names[i];
+    surface.CurrentX = RequireFinite(pointX(1), what);
+    surface.CurrentY = RequireFinite(pointY(1), what);
+    if (mode == "P") {
+      surface.FillColor = colour;
+      surface.FillStyle = kFillSolid;
+      surface.Circle(surface.CurrentX, surface.CurrentY, kDotRadius, colour);
+    }
+    for (int t = 1; t <= nPoints; ++t) {
+      const double x = pointX(t);
+      const double y = pointY(t);
+      if (mode == "L") {
+        surface.LineTo(x, y, colour);
+      } else if (mode == "P") {
+        surface.Circle(x, y, kDotRadius, colour);
+      } else {
+        surface.CurrentX = RequireFinite(x, what);
+        surface.CurrentY = RequireFinite(y, what);
+      }
+    }
+  }
+}
+
+}  // namespace sylvandra

@@ -1,0 +1,75 @@
+#include "plot/step_plot.h"
+
+#include <string>
+
+#include "platform/conversions.h"
+#include "platform/runtime_failure.h"
+#include "platform/window.h"
+#include "plot/plot_frame.h"
+
+namespace sylvandra {
+
+void RequirePlotSize(const std::string& plotter, int nSeries, int nPoints) {
+  if (nSeries > kMaxSeries) {
+    throw RuntimeFailure(plotter + ": " + std::to_string(nSeries) +
+                         " series do not fit the graph's legend (at most " +
+                         std::to_string(kMaxSeries) + ")");
+  }
+  if (nPoints > kMaxPoints) {
+    throw RuntimeFailure(plotter + ": " + std::to_string(nPoints) +
+                         " points are more than a graph holds (at most " +
+                         std::to_string(kMaxPoints) + ")");
+  }
+}
+
+void DrawStepPlot(Window& window, const std::string& plotter, const std::string& title,
+                  const SeriesNames& names, double xMax, int nSeries, int nPoints, SeriesData& data,
+                  const SeriesValues& maxima, const StepPlotStyle& style) {
+  RequirePlotSize(plotter, nSeries, nPoints);
+  Surface& surface = window.surface();
+  if (style.setDrawWidth) surface.DrawWidth = 3;
+  const PlotFrame frame = PlotFrame::Of(surface);
+  const double L = frame.left, T = frame.top, B = frame.bottom, R = frame.right;
+
+  window.setVisible(true);
+  if (style.clearFirst) surface.Cls();
+
+  DrawAxes(surface, frame);
+  PrintXCaption(surface, frame, title);
+  for (int i = 1; i <= 10; ++i) {
+    surface.CurrentX = L + (R - L) * i / 10 - 200;
+    surface.CurrentY = B + 100;
+    surface.Print(PrintText(xMax / 10 * i));
+    surface.CurrentY = B - (B - T) * i / 10 - 50;
+    surface.CurrentX = L - 700;
+    surface.Print(PrintText(10 * i));
+  }
+  PrintLegendCaptions(surface, frame);
+
+  auto clip = [&](int j, int t) {
+    double& value = data[j][t];
+    if (value < 0) value = 0;
+    if (value > maxima[j]) value = maxima[j];
+  };
+  for (int j = 1; j <= nSeries; ++j) {
+    const Color colour = style.colour[j];
+    DrawLegendEntry(surface, frame, j, names[j], style.drawStyle[j], colour, style.sampleFraction,
+                    PrintText(maxima[j]));
+    if (style.clipToRange) {
+      for (int t = 1; t <= nPoints; ++t) clip(j, t);
+    }
+    // Without a maximum there is no scale, and without points nothing to join.
+    if (maxima[j] == 0 || nPoints < 1) continue;
+    // The move to the first point draws nothing, so check it here.
+    surface.CurrentX = L + (R - L) * 1 / nPoints;
+    surface.CurrentY =
+        RequireFinite(B - (B - T) * data[j][1] / maxima[j], plotter + ": series " + names[j]);
+    for (int t = 2; t <= nPoints; ++t) {
+      const double x = L + (R - L) * t / nPoints;
+      const double y = B - (B - T) * data[j][t] / maxima[j] - style.lift;
+      surface.LineTo(x, y, colour);
+    }
+  }
+}
+
+}  // namespace sylvandra

@@ -1,0 +1,87 @@
+#include "shell/drawing_marks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sylvandra {
+
+namespace {
+constexpr double kTwipsPerPixel = 15.0;
+}
+
+Mark LineMark(double x1, double y1, double x2, double y2, Color color, int width, int style) {
+  Mark mark;
+  mark.kind = MarkKind::Line;
+  mark.x1 = x1;
+  mark.y1 = y1;
+  mark.x2 = x2;
+  mark.y2 = y2;
+  mark.color = color;
+  mark.width = width;
+  mark.style = style;
+  return mark;
+}
+
+Mark FilledBox(double x1, double y1, double x2, double y2, Color color) {
+  Mark mark = LineMark(x1, y1, x2, y2, color);
+  mark.kind = MarkKind::Box;
+  mark.filled = true;
+  return mark;
+}
+
+Mark OutlineBox(double x1, double y1, double x2, double y2, Color color) {
+  Mark mark = LineMark(x1, y1, x2, y2, color);
+  mark.kind = MarkKind::Box;
+  return mark;
+}
+
+Mark FilledCircle(double x, double y, double r, Color color) {
+  Mark mark;
+  mark.kind = MarkKind::Circle;
+  mark.x1 = x;
+  mark.y1 = y;
+  mark.r = r;
+  mark.color = color;
+  mark.fill = color;
+  mark.fillStyle = kFillSolid;
+  return mark;
+}
+
+Color Blend(Color a, Color b, double t) {
+  t = std::clamp(t, 0.0, 1.0);
+  auto mix = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
+  return Rgb(mix(RedOf(a), RedOf(b)), mix(GreenOf(a), GreenOf(b)), mix(BlueOf(a), BlueOf(b)));
+}
+
+double Scatter::Next() {
+  // A 32-bit linear congruential step; the top 24 bits give the fraction.
+  state_ = state_ * 1664525u + 1013904223u;
+  return static_cast<double>(state_ >> 8) / 16777216.0;
+}
+
+void FillPolygon(std::vector<Mark>& marks, const std::vector<double>& xs,
+                 const std::vector<double>& ys, Color color) {
+  const size_t n = xs.size();
+  if (n < 3 || ys.size() != n) return;
+  const double top = *std::min_element(ys.begin(), ys.end());
+  const double bottom = *std::max_element(ys.begin(), ys.end());
+  // One band per pixel row, sampled at the row's middle.
+  for (double y = std::floor(top / kTwipsPerPixel) * kTwipsPerPixel; y < bottom;
+       y += kTwipsPerPixel) {
+    const double sample = y + kTwipsPerPixel / 2;
+    std::vector<double> crossings;
+    for (size_t i = 0; i < n; ++i) {
+      const size_t j = (i + 1) % n;
+      const double y1 = ys[i], y2 = ys[j];
+      if ((y1 <= sample && y2 > sample) || (y2 <= sample && y1 > sample)) {
+        crossings.push_back(xs[i] + (sample - y1) * (xs[j] - xs[i]) / (y2 - y1));
+      }
+    }
+    std::sort(crossings.begin(), crossings.end());
+    for (size_t k = 0; k + 1 < crossings.size(); k += 2) {
+      marks.push_back(FilledBox(crossings[k], y, crossings[k + 1], y, color));
+    }
+  }
+}
+
+}  // namespace sylvandra

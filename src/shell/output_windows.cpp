@@ -1,0 +1,37 @@
+#include "shell/output_windows.h"
+
+#include "shell/drawings.h"
+#include "shell/explanatory_pages.h"
+
+namespace sylvandra {
+
+outpt::outpt(Program& program)
+    : Window(program, kName, "Model Output", {5760, 1020, 6465, 6900}, kFaceGrey) {
+  setFont(Font::Face("MS Sans Serif", 8.25));
+  surface().AutoRedraw = true;
+  About.setPicture(AboutPagePicture(About.width(), About.height()));
+  GraphDemo.setPicture(GraphDemoPicture(GraphDemo.width(), GraphDemo.height(), -GraphDemo.left()));
+  GraphDemo.setVisible(false);
+  Return.setVisible(false);
+  CheckCon.setVisible(false);
+  Return.onClick = [this] { Return_Click(); };
+}
+
+void outpt::Return_Click() {
+  setVisible(false);
+}
+
+Outpt2::Outpt2(Program& program)
+    : Window(program, kName, "Output", {90, 6045, 9300, 2805}, kWhite) {
+  Command1.onClick = [this] { Command1_Click(); };
+}
+
+void Outpt2::Command1_Click() {
+  setVisible(false);
+}
+
+outmap::outmap(Program& program) : Window(program, kName, "Maps", {5760, 1020, 6870, 6900}) {
+  surface().SetPicture(CoastMapPicture(width(), height()));
+}
+
+}  // namespace sylvandra

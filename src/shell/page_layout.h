@@ -1,0 +1,47 @@
+// Text laid out on a fixed picture: paragraphs word-wrapped between two margins with the
+// shared text metrics, so a page looks the same headless and on screen and never runs past
+// its margins.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/color.h"
+#include "platform/surface.h"
+#include "platform/text_metrics.h"
+
+namespace sylvandra {
+
+// The lines of text, broken at blanks so that each fits in width; a single word wider than
+// width stands on a line of its own.
+std::vector<std::string> WrapText(std::string_view text, const Font& font, double width);
+
+// A text mark at (x, y), its top-left corner.
+Mark TextMark(double x, double y, std::string text, const Font& font, Color color = kBlack);
+
+// Writes paragraphs down a picture from a top position.
+class PageWriter {
+ public:
+  PageWriter(Picture& picture, double left, double right, double top)
+      : picture_(picture), left_(left), right_(right), y_(top) {}
+
+  // A word-wrapped paragraph.
+  void Paragraph(std::string_view text, const Font& font, Color color = kBlack);
+  // A paragraph with a lead-in (e.g. "A:") and the text wrapped beside it.
+  void Labelled(std::string_view lead, std::string_view text, const Font& font,
+                Color color = kBlack);
+  void Space(double twips) { y_ += twips; }
+  double y() const { return y_; }
+
+ private:
+  void Lines(const std::vector<std::string>& lines, double firstLeft, double otherLeft,
+             const Font& font, Color color);
+
+  Picture& picture_;
+  double left_;
+  double right_;
+  double y_;
+};
+
+}  // namespace sylvandra

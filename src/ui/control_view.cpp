@@ -1,0 +1,357 @@
+#include "ui/control_view.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+
+#include "platform/program.h"
+#include "platform/window.h"
+#include "ui/event_sink.h"
+#include "ui/qt_conversions.h"
+
+namespace sylvandra::ui {
+namespace {
+
+bool IsLeftRelease(const QMouseEvent* event, const QWidget* widget) {
+  return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+}
+
+// A label that reports a click (mouse released over it after a press on it).
+class ClickLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  std::function<void()> onClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) {
+      event->accept();
+    } else {
+      QLabel::mousePressEvent(event);
+    }
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (IsLeftRelease(event, this) && onClick) onClick();
+  }
+};
+
+class FieldLineEdit : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+  std::function<void()> onClick;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLineEdit::mouseReleaseEvent(event);
+    if (IsLeftRelease(event, this) && onClick) onClick();
+  }
+};
+
+class FieldTextEdit : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+  std::function<void()> onClick;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (IsLeftRelease(event, viewport()) && onClick) onClick();
+  }
+};
+
+Qt::Alignment HorizontalAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Right:
+      return Qt::AlignRight;
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+// The editor shows line breaks as single newlines.
+QString EditorText(const std::string& text) {
+  QString result = ToQString(text);
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return result;
+}
+
+bool IsPersonsFocusChange(Qt::FocusReason reason) {
+  return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+         reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+}  // namespace
+
+// A picture box: its fixed picture and its drawing, from the surface's canvas.
+class PictureWidget : public QFrame {
+ public:
+  PictureWidget(Surface& surface, SurfaceCanvas::Transients transients, QWidget* parent)
+      : QFrame(parent), surface_(surface), canvas_(transients) {}
+  std::function<void()> onClick;
+
+  void refresh() {
+    if (canvas_.update(surface_, size(), devicePixelRatioF())) update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    canvas_.update(surface_, size(), devicePixelRatioF());
+    QPainter painter(this);
+    canvas_.draw(painter);
+    painter.end();
+    QFrame::paintEvent(event);
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) {
+      event->accept();
+    } else {
+      QFrame::mousePressEvent(event);
+    }
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (IsLeftRelease(event, this) && onClick) onClick();
+  }
+
+ private:
+  Surface& surface_;
+  SurfaceCanvas canvas_;
+};
+
+ControlView::ControlView(Control& control, QWidget* parent, EventSink* sink,
+                         SurfaceCanvas::Transients transients)
+    : control_(control), sink_(sink) {
+  createWidget(parent, transients);
+  widget_->installEventFilter(this);
+  sync();
+}
+
+ControlView::~ControlView() = default;
+
+void ControlView::createWidget(QWidget* parent, SurfaceCanvas::Transients transients) {
+  auto click = [this] { sendClick(); };
+  switch (control_.kind()) {
+    case ControlKind::CommandButton: {
+      auto* button = new QPushButton(parent);
+      button->setAutoDefault(false);
+      connect(button, &QPushButton::clicked, this, click);
+      button_ = button;
+      widget_ = button;
+      break;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(parent);
+      connect(box, &QCheckBox::clicked, this, click);
+      button_ = box;
+      widget_ = box;
+      break;
+    }
+    case ControlKind::OptionButton: {
+      // The model decides which option of a container is selected.
+      auto* option = new QRadioButton(parent);
+      option->setAutoExclusive(false);
+      connect(option, &QRadioButton::clicked, this, click);
+      button_ = option;
+      widget_ = option;
+      break;
+    }
+    case ControlKind::TextBox:
+      if (control_.multiLine()) {
+        auto* edit = new FieldTextEdit(parent);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setWordWrapMode(QTextOption::WordWrap);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->onClick = click;
+        // Handled once the editor has finished the change, so the model may rewrite the text.
+        connect(edit, &QPlainTextEdit::textChanged, this, [this] {
+          if (syncing_) return;
+          QMetaObject::invokeMethod(
+              this,
+              [this] {
+                const QString typed = textEdit_->toPlainText();
+                if (typed != EditorText(control_.text())) sendTyped(ToStdString(typed));
+              },
+              Qt::QueuedConnection);
+        });
+        textEdit_ = edit;
+        widget_ = edit;
+      } else {
+        auto* edit = new FieldLineEdit(parent);
+        edit->onClick = click;
+        connect(edit, &QLineEdit::textEdited, this,
+                [this](const QString& text) { sendTyped(ToStdString(text)); });
+        lineEdit_ = edit;
+        widget_ = edit;
+      }
+      break;
+    case ControlKind::Label: {
+      auto* label = new ClickLabel(parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setWordWrap(true);
+      label->setAutoFillBackground(true);
+      label->onClick = click;
+      if (control_.onClick) label->setCursor(Qt::PointingHandCursor);
+      label_ = label;
+      widget_ = label;
+      break;
+    }
+    case ControlKind::PictureBox: {
+      picture_ = new PictureWidget(control_.surface(), transients, parent);
+      picture_->onClick = click;
+      widget_ = picture_;
+      break;
+    }
+    case ControlKind::Frame: {
+      frame_ = new QGroupBox(parent);
+      frame_->setAutoFillBackground(true);
+      widget_ = frame_;
+      break;
+    }
+  }
+  if (button_) button_->setAutoFillBackground(control_.kind() != ControlKind::CommandButton);
+}
+
+bool ControlView::effectiveVisible() const {
+  if (!control_.visible()) return false;
+  // Controls placed in a frame disappear with it.
+  if (control_.container().empty()) return true;
+  const Control* frame = control_.window().find(control_.container());
+  return !frame || frame->kind() != ControlKind::Frame || frame->visible();
+}
+
+void ControlView::sync() {
+  syncing_ = true;
+  const bool first = !applied_;
+  if (first) applied_.emplace();
+  Applied& applied = *applied_;
+
+  if (first || control_.rect().left != applied.rect.left ||
+      control_.rect().top != applied.rect.top || control_.rect().width != applied.rect.width ||
+      control_.rect().height != applied.rect.height) {
+    applied.rect = control_.rect();
+    widget_->setGeometry(PixelRect(applied.rect));
+  }
+  if (first || !(control_.font() == applied.font)) {
+    applied.font = control_.font();
+    widget_->setFont(ToQFont(applied.font));
+  }
+  if (first || control_.backColor() != applied.back || control_.foreColor() != applied.fore) {
+    applied.back = control_.backColor();
+    applied.fore = control_.foreColor();
+    syncColors();
+  }
+  if (first || control_.alignment() != applied.alignment) {
+    applied.alignment = control_.alignment();
+    syncAlignment();
+  }
+  if (first || control_.border() != applied.border) {
+    applied.border = control_.border();
+    QFrame* framed = label_ ? static_cast<QFrame*>(label_) : picture_;
+    if (framed)
+      framed->setFrameStyle(applied.border ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+  }
+  if (first || control_.enabled() != applied.enabled) {
+    applied.enabled = control_.enabled();
+    widget_->setEnabled(applied.enabled);
+  }
+  if (first || control_.caption() != applied.caption) {
+    applied.caption = control_.caption();
+    syncCaption();
+  }
+  syncText();
+  if (button_ && button_->isCheckable() && button_->isChecked() != (control_.value() != 0)) {
+    button_->setChecked(control_.value() != 0);
+  }
+  if (picture_) picture_->refresh();
+  const bool visible = effectiveVisible();
+  if (widget_->isHidden() == visible) widget_->setVisible(visible);
+  syncing_ = false;
+}
+
+void ControlView::syncText() {
+  if (lineEdit_) {
+    const QString text = ToQString(control_.text());
+    if (lineEdit_->text() == text) return;
+    lineEdit_->setText(text);
+    // A field not being typed into shows the start of its text.
+    if (!lineEdit_->hasFocus()) lineEdit_->setCursorPosition(0);
+  } else if (textEdit_) {
+    const QString text = EditorText(control_.text());
+    if (textEdit_->toPlainText() != text) textEdit_->setPlainText(text);
+  }
+}
+
+void ControlView::syncCaption() {
+  const QString caption = ToQString(control_.caption());
+  if (button_) button_->setText(caption);
+  if (label_) label_->setText(caption);
+  if (frame_) frame_->setTitle(caption);
+}
+
+void ControlView::syncColors() {
+  const QColor back = ToQColor(control_.backColor());
+  const QColor fore = ToQColor(control_.foreColor());
+  QPalette palette = widget_->palette();
+  QPalette::ColorRole backRole = QPalette::Window;
+  QPalette::ColorRole foreRole = QPalette::WindowText;
+  if (lineEdit_ || textEdit_) {
+    backRole = QPalette::Base;
+    foreRole = QPalette::Text;
+  } else if (control_.kind() == ControlKind::CommandButton) {
+    backRole = QPalette::Button;
+    foreRole = QPalette::ButtonText;
+  }
+  palette.setColor(backRole, back);
+  // Check boxes and option buttons fill their background with the button role.
+  if (button_) palette.setColor(QPalette::Button, back);
+  // Disabled controls keep the style's greyed text.
+  palette.setColor(QPalette::Active, foreRole, fore);
+  palette.setColor(QPalette::Inactive, foreRole, fore);
+  widget_->setPalette(palette);
+}
+
+void ControlView::syncAlignment() {
+  const Qt::Alignment horizontal = HorizontalAlignment(control_.alignment());
+  if (label_) label_->setAlignment(horizontal | Qt::AlignTop);
+  if (lineEdit_) lineEdit_->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+bool ControlView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == widget_ && event->type() == QEvent::FocusIn && !syncing_ &&
+      IsPersonsFocusChange(static_cast<QFocusEvent*>(event)->reason())) {
+    sendFocus();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void ControlView::sendClick() {
+  if (!sink_) return;
+  Control& control = control_;
+  sink_->dispatch([&control] { control.window().program().click(control); });
+}
+
+void ControlView::sendTyped(std::string text) {
+  if (!sink_) return;
+  Control& control = control_;
+  sink_->dispatch([&control, &text] { control.window().program().type(control, std::move(text)); });
+}
+
+void ControlView::sendFocus() {
+  if (!sink_) return;
+  Control& control = control_;
+  sink_->dispatch([&control] { control.window().program().focus(control); });
+}
+
+}  // namespace sylvandra::ui

@@ -1,0 +1,139 @@
+#include "ui/qt_host.h"
+
+#include <QCoreApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "platform/window.h"
+#include "ui/desktop.h"
+#include "ui/qt_conversions.h"
+
+namespace sylvandra::ui {
+namespace {
+
+QMessageBox::StandardButtons ButtonSet(int buttons) {
+  switch (buttons & 0x0f) {
+    case 1:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case 2:
+      return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case 3:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case 4:
+      return QMessageBox::Yes | QMessageBox::No;
+    case 5:
+      return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+      return QMessageBox::Ok;
+  }
+}
+
+QMessageBox::Icon ButtonIcon(int buttons) {
+  switch (buttons & 0x70) {
+    case 16:
+      return QMessageBox::Critical;
+    case 32:
+      return QMessageBox::Question;
+    case 48:
+      return QMessageBox::Warning;
+    case 64:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+int ButtonCode(int pressed) {
+  switch (pressed) {
+    case QMessageBox::Cancel:
+      return 2;
+    case QMessageBox::Abort:
+      return 3;
+    case QMessageBox::Retry:
+      return 4;
+    case QMessageBox::Ignore:
+      return 5;
+    case QMessageBox::Yes:
+      return 6;
+    case QMessageBox::No:
+      return 7;
+    default:
+      return 1;
+  }
+}
+
+}  // namespace
+
+int NativeDialogs::message(QWidget* parent, const std::string& title, const std::string& prompt,
+                           int buttons) {
+  QMessageBox box(ButtonIcon(buttons), ToQString(title), ToQString(prompt), ButtonSet(buttons),
+                  parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  return ButtonCode(box.exec());
+}
+
+std::optional<std::string> NativeDialogs::input(QWidget* parent, const std::string& title,
+                                                const std::string& prompt,
+                                                const std::string& defaultText) {
+  QInputDialog dialog(parent);
+  dialog.setWindowTitle(ToQString(title));
+  dialog.setLabelText(ToQString(prompt));
+  dialog.setTextValue(ToQString(defaultText));
+  dialog.setWindowModality(Qt::ApplicationModal);
+  // Long prompts wrap instead of widening the box past the screen.
+  if (auto* label = dialog.findChild<QLabel*>()) label->setWordWrap(true);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return ToStdString(dialog.textValue());
+}
+
+void NativeDialogs::failure(QWidget* parent, const std::string& title, const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, ToQString(title), ToQString(text), QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+QtHost::QtHost(std::unique_ptr<DialogPresenter> dialogs) : dialogs_(std::move(dialogs)) {}
+
+QtHost::~QtHost() = default;
+
+QWidget* QtHost::prepareDialog() {
+  if (!desktop_) return nullptr;
+  // The person sees what the handler has written so far.
+  desktop_->sync();
+  return desktop_->dialogParent();
+}
+
+std::string QtHost::titleOr(const std::string& title) const {
+  if (!title.empty()) return title;
+  return ToStdString(QCoreApplication::applicationName());
+}
+
+int QtHost::MessageBox(const std::string& prompt, int buttons, const std::string& title) {
+  QWidget* parent = prepareDialog();
+  return dialogs_->message(parent, titleOr(title), prompt, buttons);
+}
+
+std::string QtHost::InputBox(const std::string& prompt, const std::string& title,
+                             const std::string& defaultText) {
+  QWidget* parent = prepareDialog();
+  return dialogs_->input(parent, titleOr(title), prompt, defaultText).value_or("");
+}
+
+void QtHost::Repaint() {
+  if (desktop_) desktop_->repaintNow();
+}
+
+std::string QtHost::FailureText(const Window& window, const std::string& message) {
+  return "The action in the window \"" + window.caption() + "\" (" + window.name() +
+         ") was stopped:\n\n" + message + "\n\nNothing you typed has been lost.";
+}
+
+void QtHost::ReportFailure(const Window& window, const std::string& message) {
+  QWidget* parent = prepareDialog();
+  dialogs_->failure(parent, window.caption(), FailureText(window, message));
+}
+
+}  // namespace sylvandra::ui

@@ -1,0 +1,69 @@
+// The desktop host: real modal dialogs, repaints during long runs, and the end of the program.
+// The dialogs are shown by a DialogPresenter, which tests replace to answer without a person.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/host.h"
+
+class QWidget;
+
+namespace sylvandra::ui {
+
+class Desktop;
+
+class DialogPresenter {
+ public:
+  virtual ~DialogPresenter() = default;
+  // buttons: the button set and icon as the program asks for them (0 = OK only); returns the
+  // button pressed (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No).
+  virtual int message(QWidget* parent, const std::string& title, const std::string& prompt,
+                      int buttons) = 0;
+  // The text entered, or nothing when the box was cancelled.
+  virtual std::optional<std::string> input(QWidget* parent, const std::string& title,
+                                           const std::string& prompt,
+                                           const std::string& defaultText) = 0;
+  virtual void failure(QWidget* parent, const std::string& title, const std::string& text) = 0;
+};
+
+// QMessageBox and QInputDialog, application modal.
+class NativeDialogs : public DialogPresenter {
+ public:
+  int message(QWidget* parent, const std::string& title, const std::string& prompt,
+              int buttons) override;
+  std::optional<std::string> input(QWidget* parent, const std::string& title,
+                                   const std::string& prompt,
+                                   const std::string& defaultText) override;
+  void failure(QWidget* parent, const std::string& title, const std::string& text) override;
+};
+
+class QtHost : public Host {
+ public:
+  explicit QtHost(std::unique_ptr<DialogPresenter> dialogs = std::make_unique<NativeDialogs>());
+  ~QtHost() override;
+
+  // The views to bring up to date before a dialog and at a repaint.
+  void attach(Desktop* desktop) { desktop_ = desktop; }
+
+  int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
+  std::string InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  // The desktop closes every window and quits once the running handler has returned.
+  void ProgramEnded() override {}
+  void Repaint() override;
+  void ReportFailure(const Window& window, const std::string& message) override;
+
+  // The text of the box that reports a run-time failure.
+  static std::string FailureText(const Window& window, const std::string& message);
+
+ private:
+  QWidget* prepareDialog();
+  std::string titleOr(const std::string& title) const;
+
+  std::unique_ptr<DialogPresenter> dialogs_;
+  Desktop* desktop_ = nullptr;
+};
+
+}  // namespace sylvandra::ui

@@ -1,0 +1,206 @@
+#include "ui/surface_painter.h"
+
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/qt_conversions.h"
+
+namespace sylvandra::ui {
+namespace {
+
+double Px(double twips) {
+  return twips / kTwipsPerPixel;
+}
+
+// Box corners snap to whole pixels so that adjacent boxes (map cells) meet without gaps.
+double SnappedPx(double twips) {
+  return std::round(Px(twips));
+}
+
+Qt::PenStyle PenStyle(int drawStyle) {
+  switch (drawStyle) {
+    case 1:
+      return Qt::DashLine;
+    case 2:
+      return Qt::DotLine;
+    case 3:
+      return Qt::DashDotLine;
+    case 4:
+      return Qt::DashDotDotLine;
+    default:
+      return Qt::SolidLine;
+  }
+}
+
+QPen MarkPen(const Mark& mark) {
+  QPen pen(ToQColor(mark.color));
+  pen.setWidthF(std::max(1, mark.width));
+  pen.setStyle(PenStyle(mark.style));
+  pen.setCapStyle(mark.width > 1 ? Qt::RoundCap : Qt::FlatCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  return pen;
+}
+
+QBrush CircleBrush(const Mark& mark) {
+  if (!mark.fill) return Qt::NoBrush;
+  const QColor color = ToQColor(*mark.fill);
+  switch (mark.fillStyle) {
+    case kFillSolid:
+      return QBrush(color, Qt::SolidPattern);
+    case 2:
+      return QBrush(color, Qt::HorPattern);
+    case 3:
+      return QBrush(color, Qt::VerPattern);
+    case 4:
+      return QBrush(color, Qt::BDiagPattern);  // upward diagonal
+    case 5:
+      return QBrush(color, Qt::FDiagPattern);  // downward diagonal
+    case 6:
+      return QBrush(color, Qt::CrossPattern);
+    case 7:
+      return QBrush(color, Qt::DiagCrossPattern);
+    default:
+      return Qt::NoBrush;
+  }
+}
+
+void PaintLine(QPainter& painter, const Mark& mark) {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(MarkPen(mark));
+  painter.drawLine(QPointF(Px(mark.x1), Px(mark.y1)), QPointF(Px(mark.x2), Px(mark.y2)));
+}
+
+void PaintBox(QPainter& painter, const Mark& mark) {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const double left = SnappedPx(std::min(mark.x1, mark.x2));
+  const double right = SnappedPx(std::max(mark.x1, mark.x2));
+  const double top = SnappedPx(std::min(mark.y1, mark.y2));
+  const double bottom = SnappedPx(std::max(mark.y1, mark.y2));
+  // Both corners belong to the box, as in the drawing model.
+  if (mark.filled) {
+    painter.fillRect(QRectF(left, top, right - left + 1, bottom - top + 1), ToQColor(mark.color));
+    if (mark.width <= 1) return;
+  }
+  painter.setPen(MarkPen(mark));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(left, top, right - left, bottom - top));
+}
+
+void PaintCircle(QPainter& painter, const Mark& mark) {
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(MarkPen(mark));
+  painter.setBrush(CircleBrush(mark));
+  const double radius = Px(mark.r);
+  painter.drawEllipse(QPointF(Px(mark.x1), Px(mark.y1)), radius, radius);
+}
+
+void PaintText(QPainter& painter, const Mark& mark) {
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(ToQColor(mark.color));
+  const QPointF baseline(Px(mark.x1), Px(mark.y1 + mark.font.Ascent()));
+  const QString text = ToQString(mark.text);
+  const double em = EmPixels(mark.font);
+  const double whole = std::round(em);
+  if (whole >= 1 && std::fabs(em - whole) < 1e-6) {
+    painter.setFont(ToQFont(mark.font, static_cast<int>(whole)));
+    painter.drawText(baseline, text);
+    return;
+  }
+  // Fractional pixel sizes: draw a reference size scaled down, so advances stay exact.
+  constexpr int kReferencePixels = 100;
+  painter.save();
+  painter.translate(baseline);
+  painter.scale(em / kReferencePixels, em / kReferencePixels);
+  painter.setFont(ToQFont(mark.font, kReferencePixels));
+  painter.drawText(QPointF(0, 0), text);
+  painter.restore();
+}
+
+}  // namespace
+
+void PaintMark(QPainter& painter, const Mark& mark) {
+  switch (mark.kind) {
+    case MarkKind::Line:
+      PaintLine(painter, mark);
+      break;
+    case MarkKind::Box:
+      PaintBox(painter, mark);
+      break;
+    case MarkKind::Circle:
+      PaintCircle(painter, mark);
+      break;
+    case MarkKind::Text:
+      PaintText(painter, mark);
+      break;
+  }
+}
+
+void PaintPicture(QPainter& painter, const Picture& picture) {
+  if (picture.background) {
+    painter.fillRect(QRectF(0, 0, Px(picture.width), Px(picture.height)),
+                     ToQColor(*picture.background));
+  }
+  for (const Mark& mark : picture.marks) PaintMark(painter, mark);
+}
+
+void SurfaceCanvas::restart(const Surface& surface, QSize size, double pixelRatio) {
+  started_ = true;
+  size_ = size;
+  pixelRatio_ = pixelRatio;
+  background_ = surface.BackColor();
+  picture_ = surface.GetPicture().get();
+  generation_ = surface.Generation();
+  painted_ = 0;
+  if (surface.Marks().empty() && !picture_) {
+    image_ = QImage();
+    return;
+  }
+  const QSize device(static_cast<int>(std::ceil(size.width() * pixelRatio)),
+                     static_cast<int>(std::ceil(size.height() * pixelRatio)));
+  image_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  image_.setDevicePixelRatio(pixelRatio);
+  image_.fill(ToQColor(background_));
+  if (picture_) {
+    QPainter painter(&image_);
+    painter.setClipRect(QRect(QPoint(0, 0), size));
+    PaintPicture(painter, *picture_);
+  }
+}
+
+bool SurfaceCanvas::update(Surface& surface, QSize size, double pixelRatio) {
+  const std::vector<Mark>& marks = surface.Marks();
+  const bool changed = !started_ || size != size_ || pixelRatio != pixelRatio_ ||
+                       surface.BackColor() != background_ ||
+                       surface.GetPicture().get() != picture_ ||
+                       surface.Generation() != generation_ || marks.size() < painted_;
+  if (changed) restart(surface, size, pixelRatio);
+  if (painted_ == marks.size()) return changed;
+
+  if (image_.isNull()) restart(surface, size, pixelRatio);
+  QPainter painter(&image_);
+  painter.setClipRect(QRect(QPoint(0, 0), size));
+  bool anyTransient = false;
+  for (std::size_t i = painted_; i < marks.size(); ++i) {
+    PaintMark(painter, marks[i]);
+    anyTransient = anyTransient || marks[i].transient;
+  }
+  painter.end();
+  painted_ = marks.size();
+  if (anyTransient && transients_ == Transients::Drop) {
+    surface.DropTransient();
+    painted_ = surface.Marks().size();
+  }
+  return true;
+}
+
+void SurfaceCanvas::draw(QPainter& painter) const {
+  if (image_.isNull()) {
+    painter.fillRect(QRect(QPoint(0, 0), size_), ToQColor(background_));
+    return;
+  }
+  painter.drawImage(QPointF(0, 0), image_);
+}
+
+}  // namespace sylvandra::ui

@@ -1,0 +1,53 @@
+// Paints drawing surfaces: one painting routine for the screen and for PNG files.
+//
+// A SurfaceCanvas keeps an image of the surface and paints only the marks added since the last
+// update, so a long run costs one mark per mark drawn, not one redraw of the whole list per
+// step. Transient marks (drawn with AutoRedraw off) stay in the image until the surface is
+// cleared; the on-screen canvas then lets the surface forget them, so they use no memory in
+// the model. A change of generation (Cls), size, background or picture starts the image over
+// from the persistent marks.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/surface.h"
+
+class QPainter;
+
+namespace sylvandra::ui {
+
+// Paints one mark; twips map to device-independent pixels, 15 to one.
+void PaintMark(QPainter& painter, const Mark& mark);
+// Paints a fixed picture (its background, then its marks) at the painter's origin.
+void PaintPicture(QPainter& painter, const Picture& picture);
+
+class SurfaceCanvas {
+ public:
+  enum class Transients { Drop, Keep };
+  explicit SurfaceCanvas(Transients transients) : transients_(transients) {}
+
+  // Brings the image up to date with the surface, whose area is size pixels shown at the
+  // given device pixel ratio. Returns true when anything changed.
+  bool update(Surface& surface, QSize size, double pixelRatio);
+  // Draws the surface with its top-left corner at the painter's origin.
+  void draw(QPainter& painter) const;
+
+ private:
+  void restart(const Surface& surface, QSize size, double pixelRatio);
+
+  Transients transients_;
+  QImage image_;  // null while the surface shows only its background
+  QSize size_;
+  double pixelRatio_ = 1;
+  Color background_ = kWhite;
+  const Picture* picture_ = nullptr;
+  std::uint64_t generation_ = 0;
+  std::size_t painted_ = 0;
+  bool started_ = false;
+};
+
+}  // namespace sylvandra::ui

@@ -1,0 +1,125 @@
+#include "ui/window_view.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+#include "platform/program.h"
+#include "ui/control_view.h"
+#include "ui/event_sink.h"
+#include "ui/qt_conversions.h"
+
+namespace sylvandra::ui {
+namespace {
+
+bool SameRect(const Rect& a, const Rect& b) {
+  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+// Keeps a window whose designed position lies partly off a small screen fully on it.
+QPoint OnScreen(QRect client) {
+  const QScreen* screen = QGuiApplication::screenAt(client.center());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return client.topLeft();
+  const QRect available = screen->availableGeometry();
+  QPoint at = client.topLeft();
+  at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - client.width())));
+  at.setY(std::max(available.top(), std::min(at.y(), available.bottom() + 1 - client.height())));
+  return at;
+}
+
+}  // namespace
+
+WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      window_(window),
+      sink_(sink),
+      mode_(mode),
+      canvas_(mode == Mode::Desktop ? SurfaceCanvas::Transients::Drop
+                                    : SurfaceCanvas::Transients::Keep) {
+  setObjectName(ToQString(window.name()));
+  if (mode == Mode::Image) setAttribute(Qt::WA_DontShowOnScreen);
+  const auto transients =
+      mode == Mode::Desktop ? SurfaceCanvas::Transients::Drop : SurfaceCanvas::Transients::Keep;
+  // Frames lie under the controls placed on them; the rest stack in declaration order.
+  for (const auto& control : window.controls()) {
+    if (control->kind() != ControlKind::Frame) continue;
+    controls_.push_back(std::make_unique<ControlView>(*control, this, sink, transients));
+  }
+  for (const auto& control : window.controls()) {
+    if (control->kind() == ControlKind::Frame) continue;
+    controls_.push_back(std::make_unique<ControlView>(*control, this, sink, transients));
+  }
+  sync();
+}
+
+WindowView::~WindowView() = default;
+
+void WindowView::sync() {
+  if (retired_) return;
+  if (appliedCaption_ != window_.caption() || !appliedRect_) {
+    appliedCaption_ = window_.caption();
+    setWindowTitle(ToQString(appliedCaption_));
+  }
+  syncGeometry();
+  for (const auto& control : controls_) control->sync();
+  if (canvas_.update(window_.surface(), size(), devicePixelRatioF())) update();
+  if (mode_ == Mode::Desktop) syncVisibility();
+}
+
+void WindowView::syncGeometry() {
+  if (appliedRect_ && SameRect(*appliedRect_, window_.rect())) return;
+  appliedRect_ = window_.rect();
+  QRect client = PixelRect(*appliedRect_);
+  client.setSize(client.size().expandedTo(QSize(1, 1)));
+  if (mode_ == Mode::Desktop) client.moveTopLeft(OnScreen(client));
+  setFixedSize(client.size());
+  setGeometry(client);
+}
+
+void WindowView::syncVisibility() {
+  const bool visible = window_.visible();
+  if (isHidden() == visible) setVisible(visible);
+  // The offscreen platform used by tests and pictures has no stacking order.
+  static const bool canRaise = QGuiApplication::platformName() != QLatin1String("offscreen");
+  if (visible && canRaise && window_.raiseRequests() != appliedRaises_) {
+    raise();
+    activateWindow();
+  }
+  appliedRaises_ = window_.raiseRequests();
+}
+
+void WindowView::retire() {
+  retired_ = true;
+  hide();
+}
+
+QWidget* WindowView::widgetFor(const Control& control) const {
+  for (const auto& view : controls_) {
+    if (&view->control() == &control) return view->widget();
+  }
+  return nullptr;
+}
+
+void WindowView::paintEvent(QPaintEvent*) {
+  canvas_.update(window_.surface(), size(), devicePixelRatioF());
+  QPainter painter(this);
+  canvas_.draw(painter);
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  // The program decides what the close button does; the widget itself is never closed.
+  event->ignore();
+  if (retired_ || !sink_) {
+    if (retired_) event->accept();
+    return;
+  }
+  Window& window = window_;
+  sink_->dispatch([&window] { window.program().closeWindow(window); });
+}
+
+}  // namespace sylvandra::ui

@@ -1,0 +1,215 @@
+// The desktop views: geometry, the way a person's actions reach the program, and how the
+// widgets follow the model without disturbing what is being typed.
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/ui_fixture.h"
+
+namespace sylvandra::testing {
+namespace {
+
+void TypeKey(QWidget* widget, Qt::Key key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &release);
+}
+
+void ClickAt(QWidget* widget) {
+  const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+  const QPointF global = widget->mapToGlobal(at);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+
+using WindowViewTest = UiTest;
+
+TEST_F(WindowViewTest, ViewsAreMadeOnlyForWindowsTheProgramHasCreated) {
+  program().registerWindow<LabWindow>();
+  desktop().sync();
+  EXPECT_TRUE(program().windows().empty());
+  EXPECT_EQ(desktop().view(program().form("LabWindow")), nullptr);
+  desktop().sync();
+  ASSERT_NE(desktop().view(*program().loaded("LabWindow")), nullptr);
+  // Created but never shown: the view stays hidden.
+  EXPECT_FALSE(desktop().view(*program().loaded("LabWindow"))->isVisible());
+}
+
+TEST_F(WindowViewTest, GeometryIsTheModelsTwipsAtFifteenToAPixel) {
+  LabWindow& lab = ShowLab();
+  ui::WindowView& view = ViewOf(lab);
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_EQ(view.geometry(), QRect(100, 200, 400, 300));
+  EXPECT_EQ(view.minimumSize(), view.maximumSize());
+  EXPECT_EQ(view.windowTitle(), "Lab Bench");
+  EXPECT_EQ(WidgetOf<QPushButton>(lab.Run)->geometry(), QRect(10, 20, 80, 25));
+  EXPECT_EQ(WidgetOf<QLineEdit>(lab.Mass)->geometry(), QRect(10, 60, 100, 19));
+  EXPECT_EQ(WidgetOf<QLabel>(lab.Result)->geometry(), QRect(120, 20, 160, 17));
+  EXPECT_EQ(WidgetOf<QWidget>(lab.Plot)->geometry(), QRect(200, 100, 160, 160));
+  EXPECT_EQ(WidgetOf<QLineEdit>(lab.Mass)->font().pixelSize(), 11);
+
+  // The program moves and resizes at run time; captions follow too.
+  lab.setRect({3000, 1500, 4500, 3000});
+  lab.setCaption("Moved");
+  lab.Run.setRect({300, 300, 1500, 450});
+  desktop().sync();
+  EXPECT_EQ(view.geometry(), QRect(200, 100, 300, 200));
+  EXPECT_EQ(view.windowTitle(), "Moved");
+  EXPECT_EQ(WidgetOf<QPushButton>(lab.Run)->geometry(), QRect(20, 20, 100, 30));
+}
+
+TEST_F(WindowViewTest, ClickingTheButtonRunsItsHandlerAndShowsTheResult) {
+  LabWindow& lab = ShowLab();
+  WidgetOf<QPushButton>(lab.Run)->click();
+  EXPECT_EQ(lab.events, std::vector<std::string>{"Run_Click"});
+  EXPECT_EQ(WidgetOf<QLabel>(lab.Result)->text(), "ran with 12.5");
+
+  ClickAt(WidgetOf<QLabel>(lab.Result));
+  EXPECT_EQ(lab.events.back(), "Result_Click");
+
+  lab.Run.setEnabled(false);
+  desktop().sync();
+  EXPECT_FALSE(WidgetOf<QPushButton>(lab.Run)->isEnabled());
+  lab.Run.setVisible(false);
+  desktop().sync();
+  EXPECT_FALSE(WidgetOf<QPushButton>(lab.Run)->isVisible());
+}
+
+TEST_F(WindowViewTest, TypingFiresChangeThenKeyUpAndKeepsTheTypedText) {
+  LabWindow& lab = ShowLab();
+  QLineEdit* mass = WidgetOf<QLineEdit>(lab.Mass);
+  mass->end(false);
+  TypeKey(mass, Qt::Key_7, "7");
+  EXPECT_EQ(lab.Mass.text(), "12.57");
+  EXPECT_EQ(lab.events, (std::vector<std::string>{"Mass_Change:12.57", "Mass_KeyUp:12.57"}));
+  EXPECT_EQ(mass->text(), "12.57");
+
+  // A handler that rewrites the typed text is shown at once.
+  QLineEdit* species = WidgetOf<QLineEdit>(lab.Species);
+  TypeKey(species, Qt::Key_M, "m");
+  EXPECT_EQ(lab.Species.text(), "Maple");
+  EXPECT_EQ(species->text(), "Maple");
+}
+
+TEST_F(WindowViewTest, SyncLeavesAFieldBeingEditedAloneAndShowsProgramSetText) {
+  LabWindow& lab = ShowLab();
+  QLineEdit* mass = WidgetOf<QLineEdit>(lab.Mass);
+  mass->setCursorPosition(2);
+  mass->setSelection(1, 2);
+  desktop().sync();
+  EXPECT_EQ(mass->selectionStart(), 1);
+  EXPECT_EQ(mass->selectedText(), "2.");
+
+  WidgetOf<QPushButton>(lab.Fill)->click();
+  EXPECT_EQ(mass->text(), "42");
+  EXPECT_EQ(lab.events, (std::vector<std::string>{"Mass_Change:42"}));
+}
+
+TEST_F(WindowViewTest, MultiLineFieldShowsProgramLinesAndPassesOnWhatIsTyped) {
+  LabWindow& lab = ShowLab();
+  QPlainTextEdit* notes = WidgetOf<QPlainTextEdit>(lab.Notes);
+  ASSERT_NE(notes, nullptr);
+  lab.Notes.setText("first\r\nsecond");
+  desktop().sync();
+  EXPECT_EQ(notes->toPlainText(), "first\nsecond");
+  lab.events.clear();
+
+  notes->moveCursor(QTextCursor::End);
+  TypeKey(notes, Qt::Key_X, "x");
+  // The edit reaches the program once the editor has finished with the key.
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(lab.Notes.text(), "first\nsecondx");
+  EXPECT_EQ(lab.events, std::vector<std::string>{"Notes_Change:first\nsecondx"});
+
+  // A sync with nothing new leaves the cursor where the person left it.
+  notes->moveCursor(QTextCursor::Start);
+  desktop().sync();
+  EXPECT_EQ(notes->textCursor().position(), 0);
+  EXPECT_EQ(notes->toPlainText(), "first\nsecondx");
+}
+
+TEST_F(WindowViewTest, OptionButtonsShowTheModelsExclusiveChoice) {
+  LabWindow& lab = ShowLab();
+  QRadioButton* first = WidgetOf<QRadioButton>(lab.First);
+  QRadioButton* second = WidgetOf<QRadioButton>(lab.Second);
+  lab.First.setValue(1);
+  desktop().sync();
+  EXPECT_TRUE(first->isChecked());
+  EXPECT_FALSE(second->isChecked());
+
+  second->click();
+  EXPECT_EQ(lab.First.value(), 0);
+  EXPECT_EQ(lab.Second.value(), 1);
+  EXPECT_FALSE(first->isChecked());
+  EXPECT_TRUE(second->isChecked());
+  EXPECT_EQ(lab.events.back(), "Pick_Click(1)");
+
+  // Clicking the selected option again keeps it selected.
+  second->click();
+  EXPECT_TRUE(second->isChecked());
+  EXPECT_EQ(lab.Second.value(), 1);
+}
+
+TEST_F(WindowViewTest, OnlyAPersonsFocusChangeFiresGotFocus) {
+  LabWindow& lab = ShowLab();
+  QLineEdit* mass = WidgetOf<QLineEdit>(lab.Mass);
+  QFocusEvent activated(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(mass, &activated);
+  EXPECT_TRUE(lab.events.empty());
+  QFocusEvent tabbed(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(mass, &tabbed);
+  EXPECT_EQ(lab.events, std::vector<std::string>{"Mass_GotFocus"});
+}
+
+TEST_F(WindowViewTest, CloseButtonHidesAWindowWithoutDestroyingIt) {
+  LabWindow& lab = ShowLab();
+  ui::WindowView& view = ViewOf(lab);
+  QLineEdit* mass = WidgetOf<QLineEdit>(lab.Mass);
+  mass->selectAll();
+  TypeKey(mass, Qt::Key_T, "t");
+  EXPECT_FALSE(view.close());
+  EXPECT_FALSE(lab.visible());
+  EXPECT_FALSE(view.isVisible());
+  lab.Show();
+  desktop().sync();
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_EQ(&ViewOf(lab), &view);
+  EXPECT_EQ(lab.Mass.text(), "t");
+  EXPECT_EQ(mass->text(), "t");
+}
+
+class MenuWindow : public Window {
+ public:
+  static constexpr const char* kName = "MenuWindow";
+  explicit MenuWindow(Program& program) : Window(program, kName, "Menu", {0, 0, 3000, 1500}) {}
+  void Form_Close() override { program().End(); }
+};
+
+TEST_F(WindowViewTest, ClosingTheMainMenuEndsTheProgramAndHidesEveryWindow) {
+  LabWindow& lab = ShowLab();
+  MenuWindow& menu = program().form<MenuWindow>();
+  menu.Show();
+  desktop().sync();
+  ASSERT_TRUE(ViewOf(menu).isVisible());
+  ViewOf(menu).close();
+  EXPECT_TRUE(program().ended());
+  EXPECT_FALSE(ViewOf(menu).isVisible());
+  EXPECT_FALSE(ViewOf(lab).isVisible());
+  // After the end nothing reaches the program.
+  WidgetOf<QPushButton>(lab.Run)->click();
+  EXPECT_TRUE(lab.events.empty());
+}
+
+}  // namespace
+}  // namespace sylvandra::testing
