@@ -7,7 +7,7 @@
 namespace sylvandra {
 namespace {
 
-// Catalogue rows whose buttons do more than open a window.
+// Select indices of the chapters whose buttons do more than open a window.
 constexpr int kAcidificationChapter = 2;
 constexpr int kSequoiaChapter = 6;
 constexpr int kAirPollutionChapter = 14;

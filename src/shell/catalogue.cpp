@@ -324,9 +324,10 @@ const std::array<ChapterEntry, kChapterCount>& Catalogue() {
 }
 
 std::string UnderConstructionText() {
+  // The address stands early in the sentence so that it is never broken across lines.
   return std::string(kUnderConstructionTitle) + std::string(kUnderConstructionBlanks, ' ') +
-         "New exercises go up on the course web site " + std::string(kCourseWebSite) +
-         " as completed.";
+         "The course web site, " + std::string(kCourseWebSite) +
+         ", will post new exercises when done.";
 }
 
 std::string DescriptionText(const ChapterEntry& entry) {

@@ -16,9 +16,9 @@ struct LatLon {
 
 // The map's frame: its top-left corner and its scale (twips per degree of latitude); degrees
 // of longitude are shorter by the cosine of the map's middle latitude.
-constexpr double kNorth = 34.95;
-constexpr double kWest = -120.9;
-constexpr double kTwipsPerDegree = 1800;
+constexpr double kNorth = 34.8;
+constexpr double kWest = -120.75;
+constexpr double kTwipsPerDegree = 2050;
 constexpr double kLongitudeFactor = 0.8358;  // cos 33.3 degrees
 
 double MapX(double lon) {
@@ -41,102 +41,48 @@ const std::vector<LatLon> kCoast = {
 
 struct Island {
   const char* name;
+  double labelX, labelY;  // top-left corner of the name, twips on the map
   std::vector<LatLon> outline;
-  // Where the name is written, relative to the island's first outline point, in twips.
-  double labelDx, labelDy;
 };
 
+// clang-format off
 const std::vector<Island> kIslands = {
-    {"San Miguel",
-     {{34.07, -120.43},
-      {34.06, -120.35},
-      {34.04, -120.31},
-      {34.02, -120.33},
-      {34.01, -120.40},
-      {34.03, -120.44}},
-     -420,
-     -330},
-    {"Santa Rosa",
-     {{34.02, -120.20},
-      {34.03, -120.10},
-      {34.00, -119.98},
-      {33.94, -119.97},
-      {33.90, -120.05},
-      {33.92, -120.15},
-      {33.97, -120.24}},
-     -420,
-     330},
-    {"Santa Cruz",
-     {{34.06, -119.92},
-      {34.07, -119.80},
-      {34.06, -119.65},
-      {34.05, -119.55},
-      {34.01, -119.52},
-      {33.98, -119.60},
-      {33.96, -119.75},
-      {33.98, -119.88},
-      {34.02, -119.93}},
-     150,
-     300},
-    {"Anacapa",
-     {{34.025, -119.44},
-      {34.022, -119.40},
-      {34.012, -119.35},
-      {34.000, -119.36},
-      {34.004, -119.42},
-      {34.010, -119.445}},
-     -80,
-     160},
-    {"San Nicolas",
-     {{33.28, -119.57},
-      {33.28, -119.50},
-      {33.26, -119.43},
-      {33.23, -119.44},
-      {33.22, -119.52},
-      {33.24, -119.57}},
-     -150,
-     180},
-    {"Santa Barbara",
-     {{33.49, -119.04}, {33.49, -119.02}, {33.47, -119.02}, {33.47, -119.04}},
-     140,
-     -80},
-    {"Santa Catalina",
-     {{33.48, -118.60},
-      {33.45, -118.50},
-      {33.40, -118.40},
-      {33.35, -118.31},
-      {33.31, -118.30},
-      {33.32, -118.36},
-      {33.38, -118.47},
-      {33.42, -118.55},
-      {33.44, -118.60}},
-     -1200,
-     -120},
-    {"San Clemente",
-     {{33.03, -118.60},
-      {32.98, -118.53},
-      {32.90, -118.46},
-      {32.82, -118.35},
-      {32.80, -118.37},
-      {32.86, -118.47},
-      {32.94, -118.56},
-      {33.00, -118.61}},
-     -1050,
-     250},
-    {"Los Coronados",
-     {{32.44, -117.26}, {32.44, -117.24}, {32.41, -117.23}, {32.40, -117.25}},
-     -1150,
-     -60},
+    {"San Miguel", 350, 1250,
+     {{34.07, -120.43}, {34.06, -120.35}, {34.04, -120.31}, {34.02, -120.33}, {34.01, -120.40},
+      {34.03, -120.44}}},
+    {"Santa Rosa", 700, 1900,
+     {{34.02, -120.20}, {34.03, -120.10}, {34.00, -119.98}, {33.94, -119.97}, {33.90, -120.05},
+      {33.92, -120.15}, {33.97, -120.24}}},
+    {"Santa Cruz", 1720, 1800,
+     {{34.06, -119.92}, {34.07, -119.80}, {34.06, -119.65}, {34.05, -119.55}, {34.01, -119.52},
+      {33.98, -119.60}, {33.96, -119.75}, {33.98, -119.88}, {34.02, -119.93}}},
+    {"Anacapa", 2250, 1390,
+     {{34.025, -119.44}, {34.022, -119.40}, {34.012, -119.35}, {34.000, -119.36},
+      {34.004, -119.42}, {34.010, -119.445}}},
+    {"San Nicolas", 1800, 3300,
+     {{33.28, -119.57}, {33.28, -119.50}, {33.26, -119.43}, {33.23, -119.44}, {33.22, -119.52},
+      {33.24, -119.57}}},
+    {"Santa Barbara", 1800, 2610,
+     {{33.495, -119.045}, {33.495, -119.015}, {33.465, -119.015}, {33.465, -119.045}}},
+    {"Santa Catalina", 3700, 3150,
+     {{33.48, -118.60}, {33.45, -118.50}, {33.40, -118.40}, {33.35, -118.31}, {33.31, -118.30},
+      {33.32, -118.36}, {33.38, -118.47}, {33.42, -118.55}, {33.44, -118.60}}},
+    {"San Clemente", 2650, 3750,
+     {{33.03, -118.60}, {32.98, -118.53}, {32.90, -118.46}, {32.82, -118.35}, {32.80, -118.37},
+      {32.86, -118.47}, {32.94, -118.56}, {33.00, -118.61}}},
+    {"Los Coronados", 4900, 4800,
+     {{32.44, -117.26}, {32.44, -117.24}, {32.41, -117.23}, {32.40, -117.25}}},
 };
+// clang-format on
 
 struct Place {
   const char* name;
   LatLon where;
   double labelDx, labelDy;
 };
-const Place kCities[] = {{"Santa Barbara", {34.42, -119.70}, -300, -300},
-                         {"Los Angeles", {34.05, -118.24}, 120, -90},
-                         {"San Diego", {32.72, -117.16}, -780, -90}};
+const Place kCities[] = {{"Santa Barbara", {34.42, -119.70}, -300, -280},
+                         {"Los Angeles", {34.05, -118.24}, 120, -95},
+                         {"San Diego", {32.72, -117.16}, -820, -95}};
 
 constexpr Color kSea = Rgb(168, 208, 232);
 constexpr Color kLand = Rgb(226, 220, 182);
@@ -179,12 +125,7 @@ std::shared_ptr<const Picture> CoastMapPicture(double width, double height) {
   FillPolygon(marks, xs, ys, kLand);
   Outline(marks, coastXs, coastYs, false);
 
-  // The border with Mexico, dashed.
-  const double borderY = MapY(32.53);
-  marks.push_back(LineMark(MapX(-117.12), borderY, width, borderY, Rgb(120, 80, 80), 1, 1));
-  marks.push_back(TextMark(width - 1150, borderY - 240, "UNITED STATES", label, Rgb(90, 80, 60)));
-  marks.push_back(TextMark(width - 760, borderY + 60, "MEXICO", label, Rgb(90, 80, 60)));
-  marks.push_back(TextMark(MapX(-117.9), MapY(34.55), "CALIFORNIA", bold, Rgb(90, 80, 60)));
+  marks.push_back(TextMark(4700, 700, "CALIFORNIA", bold, Rgb(90, 80, 60)));
 
   for (const Island& island : kIslands) {
     std::vector<double> ix, iy;
@@ -194,8 +135,7 @@ std::shared_ptr<const Picture> CoastMapPicture(double width, double height) {
     }
     FillPolygon(marks, ix, iy, kLand);
     Outline(marks, ix, iy, true);
-    marks.push_back(
-        TextMark(ix[0] + island.labelDx, iy[0] + island.labelDy, island.name, label, kWaterText));
+    marks.push_back(TextMark(island.labelX, island.labelY, island.name, label, kWaterText));
   }
 
   for (const Place& city : kCities) {
@@ -214,8 +154,7 @@ std::shared_ptr<const Picture> CoastMapPicture(double width, double height) {
   marks.push_back(OutlineBox(panelLeft, panelTop, panelRight, panelBottom, kShore));
   marks.push_back(TextMark(panelLeft + 150, panelTop + 120, "Southern California Bight",
                            Font::Face("MS Sans Serif", 9.75, true), kBlack));
-  marks.push_back(TextMark(panelLeft + 150, panelTop + 380,
-                           "Channel Islands and the mainland coast", label, kBlack));
+  marks.push_back(TextMark(panelLeft + 150, panelTop + 380, "The Channel Islands", label, kBlack));
   // 100 km is 0.9 degrees of latitude.
   const double kilometre = kTwipsPerDegree / 111.0;
   const double barLeft = panelLeft + 150, barTop = panelTop + 800;
@@ -230,11 +169,11 @@ std::shared_ptr<const Picture> CoastMapPicture(double width, double height) {
   marks.push_back(TextMark(barLeft - 40, barTop + 110, "0", label, kBlack));
   marks.push_back(TextMark(barLeft + 50 * kilometre - 90, barTop + 110, "50", label, kBlack));
   marks.push_back(TextMark(barLeft + 100 * kilometre - 120, barTop + 110, "100 km", label, kBlack));
-  const double arrowX = panelRight - 330, arrowBottom = panelBottom - 180;
-  marks.push_back(LineMark(arrowX, arrowBottom, arrowX, panelTop + 330, kBlack, 2));
-  marks.push_back(LineMark(arrowX, panelTop + 330, arrowX - 75, panelTop + 450, kBlack, 2));
-  marks.push_back(LineMark(arrowX, panelTop + 330, arrowX + 75, panelTop + 450, kBlack, 2));
-  marks.push_back(TextMark(arrowX - 60, panelTop + 100, "N", bold, kBlack));
+  const double arrowX = panelRight - 250, arrowBottom = panelBottom - 150;
+  marks.push_back(LineMark(arrowX, arrowBottom, arrowX, panelTop + 400, kBlack, 2));
+  marks.push_back(LineMark(arrowX, panelTop + 400, arrowX - 75, panelTop + 520, kBlack, 2));
+  marks.push_back(LineMark(arrowX, panelTop + 400, arrowX + 75, panelTop + 520, kBlack, 2));
+  marks.push_back(TextMark(arrowX - 60, panelTop + 150, "N", bold, kBlack));
   return picture;
 }
 

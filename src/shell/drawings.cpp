@@ -83,7 +83,8 @@ void DrawTrunk(std::vector<Mark>& marks, double centre, double base, double crow
                {0.10, -0.40, 5},  {-0.38, -0.14, 4}, {0.36, -0.12, 4}};
   for (const auto& limb : limbs) {
     marks.push_back(LineMark(centre, crownBase + 60, centre + limb.dx * width,
-                             crownBase + 0.8 * limb.dy * width, bark, static_cast<int>(limb.thickness)));
+                             crownBase + 0.8 * limb.dy * width, bark,
+                             static_cast<int>(limb.thickness)));
   }
 }
 

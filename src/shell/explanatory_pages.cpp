@@ -17,7 +17,7 @@ const Font kSubheadingFont = Font::Face("MS Sans Serif", 8.25, true);
 constexpr Color kHeadingColor = Rgb(0, 64, 32);
 
 // A logistic rise, 0 at the start and 100 % in year 200.
-double BiomassPercent(double year) {
+double WoodPercent(double year) {
   auto g = [](double t) { return 1.0 / (1.0 + std::exp(-(t - 80.0) / 14.0)); };
   return 100.0 * g(year) / g(200.0);
 }
@@ -43,16 +43,16 @@ double ProductionPercent(double year) {
 }
 
 constexpr DemoSeries kSeries[kDemoSeriesCount] = {
-    {"Biomass", 25000, BiomassPercent},   {"Soil C", 9600, SoilCarbonPercent},
-    {"Litter", 450, LitterPercent},       {"N Uptake", 85, UptakePercent},
-    {"NO3 Loss", 12, NitrateLossPercent}, {"NPP", 1200, ProductionPercent},
+    {"Wood", 25000, WoodPercent},    {"Soil C", 9600, SoilCarbonPercent},
+    {"Litter", 450, LitterPercent},  {"Uptake", 85, UptakePercent},
+    {"NO3", 12, NitrateLossPercent}, {"NPP", 1200, ProductionPercent},
 };
 // Line colours of the step plotter, series 1..6.
 constexpr int kSeriesPalette[kDemoSeriesCount] = {15, 14, 13, 12, 11, 10};
 
 constexpr DemoReading kReadings[kDemoReadingCount] = {
-    {"A", 0, 100, 80, "the biomass", "g/m2"},
-    {"B", 4, 160, 40, "the loss", "kg/ha/yr"},
+    {"A", 0, 100, 80, "the wood mass", "g/m2", 70, 40},
+    {"B", 4, 160, 40, "the nitrate loss", "kg/ha/yr", -190, 40},
 };
 
 }  // namespace
@@ -130,7 +130,7 @@ std::shared_ptr<const Picture> GraphDemoPicture(double width, double height, dou
   const double left = leftHidden + 750;
   const double right = leftHidden + 0.9 * (width - leftHidden);
   const double top = 900;
-  const double bottom = 3150;
+  const double bottom = 2900;
   const double column = (right - left) / 8;
   const double captionX = leftHidden + 50;
   const double lineHeight = kBodyFont.LineHeight();
@@ -177,28 +177,27 @@ std::shared_ptr<const Picture> GraphDemoPicture(double width, double height, dou
     marks.push_back(LineMark(left, y, x, y, kBlack, 1, 2));
     marks.push_back(LineMark(x, y, x, bottom, kBlack, 1, 2));
     marks.push_back(FilledCircle(x, y, 45, kBlack));
-    marks.push_back(TextMark(x + 60, y - lineHeight - 20, reading.letter,
+    marks.push_back(TextMark(x + reading.labelDx, y + reading.labelDy, reading.letter,
                              Font::Face("MS Sans Serif", 8.25, true)));
   }
 
-  PageWriter writer(*page, leftHidden + 180, width - 180, bottom + 650);
+  PageWriter writer(*page, leftHidden + 180, width - 180, bottom + 620);
   writer.Paragraph(
-      "Every graph in these exercises is drawn like the one above.  Each curve is scaled to "
-      "its own maximum, so the y axis shows percent of that maximum, from 0 to 100, not the "
-      "value itself.  The strip along the top gives each series its name, a sample of its "
-      "line and its maximum (Max.).",
+      "Every graph in these exercises is drawn like this one.  Each curve is scaled to its own "
+      "maximum, so the y axis gives percent of that maximum, not the value itself.  The strip "
+      "along the top gives each series' name, line and maximum (Max.).",
       kBodyFont);
-  writer.Space(90);
+  writer.Space(80);
   writer.Paragraph(
       "To read a value, find the percentage on the y axis where the curve lies and multiply "
       "it by the maximum printed under that series' color bar.",
       kBodyFont);
-  writer.Space(90);
+  writer.Space(80);
   const Font bold = Font::Face("MS Sans Serif", 8.25, true);
   for (const DemoReading& reading : kReadings) {
     writer.Labelled(std::string(reading.letter) + ":", DemoReadingText(reading), kBodyFont);
   }
-  writer.Space(90);
+  writer.Space(80);
   writer.Paragraph("Readings to the nearest 5 % are accurate enough for all the exercises.", bold);
   return page;
 }

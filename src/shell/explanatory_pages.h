@@ -35,6 +35,7 @@ struct DemoReading {
   double percent;  // as read off the y axis, to the nearest 5 %
   const char* quantity;
   const char* unit;
+  double labelDx, labelDy;  // where the letter stands, from the point read
 };
 inline constexpr int kDemoReadingCount = 2;
 const DemoReading* DemoReadings();

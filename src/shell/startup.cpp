@@ -1,6 +1,9 @@
 #include "shell/startup.h"
 
 #include "exercises/carbon_water/ex0_ask.h"
+#include "exercises/carbon_water/ex10_ask.h"
+#include "exercises/carbon_water/ex11_ask.h"
+#include "exercises/carbon_water/ex12_ask.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/ex16_ask.h"
@@ -21,6 +24,9 @@ void RegisterShellWindows(Program& program) {
 void RegisterWindows(Program& program) {
   RegisterShellWindows(program);
   program.registerWindow<Ex0Ask>();
+  program.registerWindow<Ex10Ask>();
+  program.registerWindow<EX11Ask>();
+  program.registerWindow<EX12Ask>();
 }
 
 void StartProgram(Program& program) {

@@ -173,6 +173,8 @@ void ControlView::createWidget(QWidget* parent, SurfaceCanvas::Transients transi
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit->setWordWrapMode(QTextOption::WordWrap);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Tab moves to the next field, as in every other field of the window.
+        edit->setTabChangesFocus(true);
         edit->onClick = click;
         // Handled once the editor has finished the change, so the model may rewrite the text.
         connect(edit, &QPlainTextEdit::textChanged, this, [this] {

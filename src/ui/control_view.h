@@ -3,6 +3,9 @@
 // field being typed into keeps its cursor and selection. A person's actions on the widget go
 // to the event sink: clicks, edits (the field's new text), and focus changes made by the
 // person (mouse, Tab, shortcut), never those caused by windows appearing or controls hiding.
+//
+// Every control is a child of its window's widget, placed in the window's twips, also when it
+// lies in a frame; a hidden frame hides the controls placed in it.
 #pragma once
 
 #include <QObject>

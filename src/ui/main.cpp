@@ -17,6 +17,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -87,9 +88,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::fprintf(stderr, "T main %.0f\n", MsSinceProcessStart());
   QApplication application(argc, argv);
-  std::fprintf(stderr, "T app %.0f\n", MsSinceProcessStart());
   QCoreApplication::setApplicationName(QStringLiteral("Laboratory Exercises for Sylvandra"));
   application.setQuitOnLastWindowClosed(false);
 
@@ -104,9 +103,7 @@ int main(int argc, char** argv) {
   sylvandra::ui::Desktop desktop(program);
   host.attach(&desktop);
   sylvandra::StartProgram(program);
-  std::fprintf(stderr, "T start %.0f\n", MsSinceProcessStart());
   if (program.ended()) return 0;
   desktop.sync();
-  std::fprintf(stderr, "T sync %.0f\n", MsSinceProcessStart());
   return application.exec();
 }

@@ -60,6 +60,7 @@ class LabWindow : public Window {
   Control& Species = addTextBox("Species", "", {1800, 900, 1000, 285});
   Control& First = addOption("Pick", "First", {150, 1500, 1200, 255}, 0);
   Control& Second = addOption("Pick", "Second", {150, 1800, 1200, 255}, 1);
+  Control& Keep = addCheckBox("Keep", "Keep", {150, 2100, 1200, 255});
   Control& Result = addLabel("Result", "", {1800, 300, 2400, 255});
   Control& Notes = addTextBox("Notes", "", {4350, 300, 1500, 900}).setMultiLine(true);
   Control& Plot = addPicture("Plot", {3000, 1500, 2400, 2400});

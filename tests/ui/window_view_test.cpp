@@ -139,7 +139,7 @@ TEST_F(WindowViewTest, MultiLineFieldShowsProgramLinesAndPassesOnWhatIsTyped) {
   EXPECT_EQ(notes->toPlainText(), "first\nsecondx");
 }
 
-TEST_F(WindowViewTest, OptionButtonsShowTheModelsExclusiveChoice) {
+TEST_F(WindowViewTest, OptionAndCheckBoxesShowTheModelsValue) {
   LabWindow& lab = ShowLab();
   QRadioButton* first = WidgetOf<QRadioButton>(lab.First);
   QRadioButton* second = WidgetOf<QRadioButton>(lab.Second);
@@ -159,6 +159,15 @@ TEST_F(WindowViewTest, OptionButtonsShowTheModelsExclusiveChoice) {
   second->click();
   EXPECT_TRUE(second->isChecked());
   EXPECT_EQ(lab.Second.value(), 1);
+
+  // A check box toggles once per click, in the model and on screen alike.
+  QCheckBox* keep = WidgetOf<QCheckBox>(lab.Keep);
+  keep->click();
+  EXPECT_EQ(lab.Keep.value(), 1);
+  EXPECT_TRUE(keep->isChecked());
+  keep->click();
+  EXPECT_EQ(lab.Keep.value(), 0);
+  EXPECT_FALSE(keep->isChecked());
 }
 
 TEST_F(WindowViewTest, OnlyAPersonsFocusChangeFiresGotFocus) {

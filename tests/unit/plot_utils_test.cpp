@@ -1,5 +1,3 @@
-#include "plot/utils.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +5,7 @@
 #include <string>
 
 #include "platform/runtime_failure.h"
+#include "plot/utils.h"
 
 namespace sylvandra {
 namespace {
@@ -41,8 +40,8 @@ TEST(FixedWidthTest, ExponentFormsAreCutLikeAnyText) {
 }
 
 TEST(FixedWidthTest, EveryResultIsTheFieldWidthPlusOneBlank) {
-  const double values[] = {0,      1,       -1,         0.5,     -0.5,   3.14159,  -3.14159,
-                           99999,  100000,  -99999.99,  1e-7,    -1e-7,  1e15,     -1e300,
+  const double values[] = {0,      1,       -1,         0.5,     -0.5,     3.14159, -3.14159,
+                           99999,  100000,  -99999.99,  1e-7,    -1e-7,    1e15,    -1e300,
                            2.5e-5, 123.456, 1234567.89, 1.0 / 3, -2.0 / 3, 42};
   for (double v : values) {
     EXPECT_EQ(Fmt5(v).size(), 6u) << v;

@@ -9,6 +9,27 @@
 #include "plot/step_plot.h"
 
 namespace sylvandra {
+namespace {
+
+// The first `width` characters of the number's plain text. A text in exponent form keeps its
+// exponent and loses mantissa digits instead, so that 1.10456369187775E+299 shows as 1.1E+299
+// rather than as a wrong 1.104563.
+std::string CutNumberText(double value, int width) {
+  const std::string text = PlainText(value);
+  const size_t exponent = text.find('E');
+  if (exponent == std::string::npos || static_cast<int>(text.size()) <= width) {
+    return Left(text, width);
+  }
+  const std::string suffix = text.substr(exponent);
+  const int digitsRoom = width - static_cast<int>(suffix.size());
+  std::string mantissa = Left(text.substr(0, exponent), digitsRoom);
+  // Always at least the leading digit (and the sign before it).
+  if (mantissa.empty() || mantissa == "-") mantissa = Left(text, text[0] == '-' ? 2 : 1);
+  if (mantissa.back() == '.') mantissa.pop_back();
+  return mantissa + suffix;
+}
+
+}  // namespace
 
 Ex0Ask::Ex0Ask(Program& program)
     : Window(program, kName, "SOM Balance Model", {60, 1020, 5055, 5415}) {
@@ -30,7 +51,8 @@ void Ex0Ask::Command1_Click() {
   const double turnover = TurnOvr.val();
   const double inputs = Inputs.val();
   const SomRun run = RunSomBalance(initialPool, inputs, turnover);
-  for (int t = 1; t <= kMaxPoints; ++t) SomY[1][t] = run.pool[t];
+  static_assert(kSomPoints <= kMaxPoints);
+  for (int t = 1; t <= kSomPoints; ++t) SomY[1][t] = run.pool[t];
   SomName[1] = "SOM";
 
   // A run stopped early is drawn over the years it reached.
@@ -44,12 +66,12 @@ void Ex0Ask::Command1_Click() {
   surface.Print("Equilibrium Reached in Year " + PlainText(run.equilibriumYear));
   surface.CurrentX = 0.4 * W;
   surface.CurrentY = H - 300;
-  surface.Print("At SOM = " + Left(PlainText(SomY[1][run.points]), 8));
+  surface.Print("At SOM = " + CutNumberText(SomY[1][run.points], 8));
 
   if (run.tooLarge) {
     program().MsgBox("The run stopped after year " + std::to_string(run.points - 1) +
                          ": the soil organic matter pool grew too large to compute. The graph "
-                         "shows the years before.",
+                         "shows the years computed.",
                      0, "SOM Balance Model");
   }
 }

@@ -1,0 +1,72 @@
+// Times the handlers of the carbon and water exercise windows, headless, as a click runs them.
+#include <benchmark/benchmark.h>
+
+#include "exercises/carbon_water/ex10_ask.h"
+#include "exercises/carbon_water/ex11_ask.h"
+#include "exercises/carbon_water/ex12_ask.h"
+#include "platform/program.h"
+#include "shell/startup.h"
+#include "unit/test_host.h"
+
+namespace sylvandra {
+namespace {
+
+template <class W>
+class Session {
+ public:
+  Session() : program(host) {
+    RegisterWindows(program);
+    window = &program.form<W>();
+  }
+  testing::TestHost host;
+  Program program;
+  W* window = nullptr;
+};
+
+template <class W, class Pick>
+void ClickRepeatedly(benchmark::State& state, Pick pick, const char* setup = nullptr) {
+  Session<W> session;
+  if (setup) session.program.type(session.window->control(setup), "1");
+  Control& button = pick(*session.window);
+  for (auto _ : state) session.program.click(button);
+  if (!session.host.failures.empty()) state.SkipWithError("the handler reported a failure");
+}
+
+void BM_EX12Ask_Execute(benchmark::State& state) {
+  ClickRepeatedly<EX12Ask>(
+      state, [](EX12Ask& w) -> Control& { return w.Command1; }, "VPD");
+}
+void BM_EX12Ask_Worksheet(benchmark::State& state) {
+  ClickRepeatedly<EX12Ask>(state, [](EX12Ask& w) -> Control& { return w.VPDCalc; });
+}
+void BM_Ex10Ask_CalcGCE(benchmark::State& state) {
+  ClickRepeatedly<Ex10Ask>(
+      state, [](Ex10Ask& w) -> Control& { return w.CalcGCE; }, "DarkResp");
+}
+void BM_Ex10Ask_GraphNCE(benchmark::State& state) {
+  ClickRepeatedly<Ex10Ask>(state, [](Ex10Ask& w) -> Control& { return w.GraphNCE; });
+}
+void BM_Ex10Ask_GraphGCE(benchmark::State& state) {
+  ClickRepeatedly<Ex10Ask>(state, [](Ex10Ask& w) -> Control& { return w.GraphGCE; });
+}
+void BM_Ex10Ask_GraphAll(benchmark::State& state) {
+  ClickRepeatedly<Ex10Ask>(state, [](Ex10Ask& w) -> Control& { return w.GraphhAll; });
+}
+void BM_EX11Ask_CalcTots(benchmark::State& state) {
+  ClickRepeatedly<EX11Ask>(state, [](EX11Ask& w) -> Control& { return w.CalcTots; });
+}
+void BM_EX11Ask_GraphData(benchmark::State& state) {
+  ClickRepeatedly<EX11Ask>(state, [](EX11Ask& w) -> Control& { return w.GraphAll; });
+}
+
+BENCHMARK(BM_EX12Ask_Execute);
+BENCHMARK(BM_EX12Ask_Worksheet);
+BENCHMARK(BM_Ex10Ask_CalcGCE);
+BENCHMARK(BM_Ex10Ask_GraphNCE);
+BENCHMARK(BM_Ex10Ask_GraphGCE);
+BENCHMARK(BM_Ex10Ask_GraphAll);
+BENCHMARK(BM_EX11Ask_CalcTots);
+BENCHMARK(BM_EX11Ask_GraphData);
+
+}  // namespace
+}  // namespace sylvandra
