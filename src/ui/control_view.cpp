@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <functional>
 
+#include "platform/caption_wrap.h"
 #include "platform/program.h"
 #include "platform/window.h"
 #include "ui/event_sink.h"
@@ -26,13 +27,35 @@ bool IsLeftRelease(const QMouseEvent* event, const QWidget* widget) {
   return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
 }
 
-// A label that reports a click (mouse released over it after a press on it).
+// A label that reports a click (mouse released over it after a press on it) and lays out its
+// caption with the program's own wrapping and line height, so captions that use runs of blanks
+// to place words come out as designed.
 class ClickLabel : public QLabel {
  public:
-  using QLabel::QLabel;
+  ClickLabel(const Control& control, QWidget* parent) : QLabel(parent), control_(control) {}
   std::function<void()> onClick;
 
  protected:
+  void paintEvent(QPaintEvent* event) override {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const QRect area = contentsRect();
+    const Font& model = control_.font();
+    double y = area.top();
+    for (const std::string& line : WrapCaption(model, control_.caption(), area.width() * 15.0)) {
+      const std::string shown = line.substr(0, line.find_last_not_of(' ') + 1);
+      const double width = model.TextWidth(shown) / 15.0;
+      double x = area.left();
+      if (control_.alignment() == Alignment::Right) x = area.right() + 1 - width;
+      if (control_.alignment() == Alignment::Center) x = area.left() + (area.width() - width) / 2;
+      painter.drawText(QPointF(x, y + model.Ascent() / 15.0), ToQString(shown));
+      y += model.LineHeight() / 15.0;
+    }
+  }
+
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton) {
       event->accept();
@@ -43,6 +66,9 @@ class ClickLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (IsLeftRelease(event, this) && onClick) onClick();
   }
+
+ private:
+  const Control& control_;
 };
 
 class FieldLineEdit : public QLineEdit {
@@ -199,7 +225,7 @@ void ControlView::createWidget(QWidget* parent, SurfaceCanvas::Transients transi
       }
       break;
     case ControlKind::Label: {
-      auto* label = new ClickLabel(parent);
+      auto* label = new ClickLabel(control_, parent);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
       label->setAutoFillBackground(true);

@@ -37,7 +37,8 @@ Qt::PenStyle PenStyle(int drawStyle) {
 QPen MarkPen(const Mark& mark) {
   QPen pen(ToQColor(mark.color));
   pen.setWidthF(std::max(1, mark.width));
-  pen.setStyle(PenStyle(mark.style));
+  // Dash styles apply to one-pixel lines only; wider lines are always drawn solid.
+  pen.setStyle(mark.width > 1 ? Qt::SolidLine : PenStyle(mark.style));
   pen.setCapStyle(mark.width > 1 ? Qt::RoundCap : Qt::FlatCap);
   pen.setJoinStyle(Qt::RoundJoin);
   return pen;
