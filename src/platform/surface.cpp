@@ -19,6 +19,44 @@ void RequireFinitePosition(std::initializer_list<double> values, const char* wha
 
 }  // namespace
 
+Mark LineMark(double x1, double y1, double x2, double y2, Color color, int width, int style) {
+  Mark mark;
+  mark.kind = MarkKind::Line;
+  mark.x1 = x1;
+  mark.y1 = y1;
+  mark.x2 = x2;
+  mark.y2 = y2;
+  mark.color = color;
+  mark.width = width;
+  mark.style = style;
+  return mark;
+}
+
+Mark FilledBox(double x1, double y1, double x2, double y2, Color color) {
+  Mark mark = LineMark(x1, y1, x2, y2, color);
+  mark.kind = MarkKind::Box;
+  mark.filled = true;
+  return mark;
+}
+
+Mark OutlineBox(double x1, double y1, double x2, double y2, Color color, int width, int style) {
+  Mark mark = LineMark(x1, y1, x2, y2, color, width, style);
+  mark.kind = MarkKind::Box;
+  return mark;
+}
+
+Mark FilledCircle(double x, double y, double r, Color color) {
+  Mark mark;
+  mark.kind = MarkKind::Circle;
+  mark.x1 = x;
+  mark.y1 = y;
+  mark.r = r;
+  mark.color = color;
+  mark.fill = color;
+  mark.fillStyle = kFillSolid;
+  return mark;
+}
+
 Surface::Surface(double scaleWidth, double scaleHeight, Color backColor)
     : width_(scaleWidth), height_(scaleHeight), backColor_(backColor) {}
 
@@ -47,16 +85,7 @@ void Surface::Add(Mark mark) {
 
 void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color) {
   RequireFinitePosition({x1, y1, x2, y2}, "Line");
-  Mark mark;
-  mark.kind = MarkKind::Line;
-  mark.x1 = x1;
-  mark.y1 = y1;
-  mark.x2 = x2;
-  mark.y2 = y2;
-  mark.color = color.value_or(ForeColor);
-  mark.width = DrawWidth;
-  mark.style = DrawStyle;
-  Add(std::move(mark));
+  Add(LineMark(x1, y1, x2, y2, color.value_or(ForeColor), DrawWidth, DrawStyle));
   CurrentX = x2;
   CurrentY = y2;
 }
@@ -68,15 +97,7 @@ void Surface::LineTo(double x2, double y2, std::optional<Color> color) {
 void Surface::Box(double x1, double y1, double x2, double y2, std::optional<Color> color,
                   bool filled) {
   RequireFinitePosition({x1, y1, x2, y2}, "Box");
-  Mark mark;
-  mark.kind = MarkKind::Box;
-  mark.x1 = x1;
-  mark.y1 = y1;
-  mark.x2 = x2;
-  mark.y2 = y2;
-  mark.color = color.value_or(ForeColor);
-  mark.width = DrawWidth;
-  mark.style = DrawStyle;
+  Mark mark = OutlineBox(x1, y1, x2, y2, color.value_or(ForeColor), DrawWidth, DrawStyle);
   mark.filled = filled;
   Add(std::move(mark));
   CurrentX = x2;
@@ -85,15 +106,11 @@ void Surface::Box(double x1, double y1, double x2, double y2, std::optional<Colo
 
 void Surface::Circle(double x, double y, double radius, std::optional<Color> color) {
   RequireFinitePosition({x, y, radius}, "Circle");
-  Mark mark;
-  mark.kind = MarkKind::Circle;
-  mark.x1 = x;
-  mark.y1 = y;
-  mark.r = std::fabs(radius);
-  mark.color = color.value_or(ForeColor);
+  Mark mark = FilledCircle(x, y, std::fabs(radius), color.value_or(ForeColor));
   mark.width = DrawWidth;
   mark.style = DrawStyle;
   mark.fillStyle = FillStyle;
+  mark.fill.reset();
   if (FillStyle != kFillTransparent) mark.fill = FillColor;
   Add(std::move(mark));
   CurrentX = x;

@@ -42,6 +42,14 @@ struct Mark {
   bool transient = false;
 };
 
+// Builders of single marks, for surfaces and for pictures drawn by code.
+Mark LineMark(double x1, double y1, double x2, double y2, Color color, int width = 1,
+              int style = 0);
+Mark FilledBox(double x1, double y1, double x2, double y2, Color color);
+Mark OutlineBox(double x1, double y1, double x2, double y2, Color color, int width = 1,
+                int style = 0);
+Mark FilledCircle(double x, double y, double r, Color color);
+
 // A fixed picture drawn by the program: a display list in its own twips.
 struct Picture {
   double width = 0, height = 0;

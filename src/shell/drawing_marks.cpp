@@ -9,44 +9,6 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 }
 
-Mark LineMark(double x1, double y1, double x2, double y2, Color color, int width, int style) {
-  Mark mark;
-  mark.kind = MarkKind::Line;
-  mark.x1 = x1;
-  mark.y1 = y1;
-  mark.x2 = x2;
-  mark.y2 = y2;
-  mark.color = color;
-  mark.width = width;
-  mark.style = style;
-  return mark;
-}
-
-Mark FilledBox(double x1, double y1, double x2, double y2, Color color) {
-  Mark mark = LineMark(x1, y1, x2, y2, color);
-  mark.kind = MarkKind::Box;
-  mark.filled = true;
-  return mark;
-}
-
-Mark OutlineBox(double x1, double y1, double x2, double y2, Color color) {
-  Mark mark = LineMark(x1, y1, x2, y2, color);
-  mark.kind = MarkKind::Box;
-  return mark;
-}
-
-Mark FilledCircle(double x, double y, double r, Color color) {
-  Mark mark;
-  mark.kind = MarkKind::Circle;
-  mark.x1 = x;
-  mark.y1 = y;
-  mark.r = r;
-  mark.color = color;
-  mark.fill = color;
-  mark.fillStyle = kFillSolid;
-  return mark;
-}
-
 Color Blend(Color a, Color b, double t) {
   t = std::clamp(t, 0.0, 1.0);
   auto mix = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };

@@ -9,12 +9,6 @@
 
 namespace sylvandra {
 
-Mark LineMark(double x1, double y1, double x2, double y2, Color color, int width = 1,
-              int style = 0);
-Mark FilledBox(double x1, double y1, double x2, double y2, Color color);
-Mark OutlineBox(double x1, double y1, double x2, double y2, Color color);
-Mark FilledCircle(double x, double y, double r, Color color);
-
 // Mixes a and b: t = 0 gives a, t = 1 gives b.
 Color Blend(Color a, Color b, double t);
 
