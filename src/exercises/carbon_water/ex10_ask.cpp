@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "exercises/carbon_water/carbon_balance_model.h"
-#include "exercises/carbon_water/field_rollback.h"
+#include "platform/field_rollback.h"
 #include "exercises/carbon_water/measured_series.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"

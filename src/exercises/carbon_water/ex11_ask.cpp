@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "exercises/carbon_water/field_rollback.h"
+#include "platform/field_rollback.h"
 #include "exercises/carbon_water/measured_series.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "exercises/carbon_water/field_rollback.h"
+#include "platform/field_rollback.h"
 #include "exercises/carbon_water/photosynthesis_model.h"
 #include "platform/conversions.h"
 #include "platform/runtime_failure.h"
