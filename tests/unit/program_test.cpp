@@ -24,7 +24,10 @@ class SampleWindow : public Window {
     Field.onKeyUp = [this] { ++keyUps; };
     Check.onClick = [this] { ++clicks; };
     Compute.onClick = [this] { Compute_Click(); };
-    Quit.onClick = [this] { this->program().End(); ++afterEnd; };
+    Quit.onClick = [this] {
+      this->program().End();
+      ++afterEnd;
+    };
   }
   void Form_Load() override { ++loads; }
 

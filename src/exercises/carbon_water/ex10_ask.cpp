@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "exercises/carbon_water/carbon_balance_model.h"
-#include "platform/field_rollback.h"
 #include "exercises/carbon_water/measured_series.h"
+#include "platform/field_rollback.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/field_rollback.h"
 #include "exercises/carbon_water/measured_series.h"
+#include "platform/field_rollback.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"
 

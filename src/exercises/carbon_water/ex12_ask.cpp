@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "platform/field_rollback.h"
 #include "exercises/carbon_water/photosynthesis_model.h"
 #include "platform/conversions.h"
+#include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 #include "plot/utils.h"
 
