@@ -90,6 +90,18 @@ void Program::type(Control& control, std::string text) {
   });
 }
 
+void Program::edit(Control& control, std::string text) {
+  if (!control.enabled()) return;
+  runHandler(control.window(), [&] { control.setText(std::move(text)); });
+}
+
+void Program::keyUp(Control& control) {
+  if (!control.enabled()) return;
+  runHandler(control.window(), [&] {
+    if (control.onKeyUp) control.onKeyUp();
+  });
+}
+
 void Program::focus(Control& control) {
   runHandler(control.window(), [&] {
     if (control.onGotFocus) control.onGotFocus();

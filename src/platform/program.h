@@ -71,7 +71,12 @@ class Program {
 
   // A person's actions. Each runs the control's handlers; failures are reported, not thrown.
   void click(Control& control);
+  // Typing over a field: the change event, then key-up.
   void type(Control& control, std::string text);
+  // The two halves of typing, as a keyboard delivers them: the text changes as a key goes down
+  // (Change), and every key released fires KeyUp, whether or not it changed the text.
+  void edit(Control& control, std::string text);
+  void keyUp(Control& control);
   void focus(Control& control);
   void closeWindow(Window& window);
   // Runs fn as an event handler of window; returns false when it stopped on a failure.

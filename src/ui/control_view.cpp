@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -361,6 +362,11 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
       IsPersonsFocusChange(static_cast<QFocusEvent*>(event)->reason())) {
     sendFocus();
   }
+  // Every key released in a field fires KeyUp, also keys that leave its text as it was.
+  if (watched == widget_ && event->type() == QEvent::KeyRelease && (lineEdit_ || textEdit_) &&
+      !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+    sendKeyUp();
+  }
   return QObject::eventFilter(watched, event);
 }
 
@@ -373,7 +379,19 @@ void ControlView::sendClick() {
 void ControlView::sendTyped(std::string text) {
   if (!sink_) return;
   Control& control = control_;
-  sink_->dispatch([&control, &text] { control.window().program().type(control, std::move(text)); });
+  sink_->dispatch([&control, &text] { control.window().program().edit(control, std::move(text)); });
+}
+
+void ControlView::sendKeyUp() {
+  if (!sink_) return;
+  // A multi-line editor passes its text on after the key is handled; make sure the program has
+  // it before KeyUp, so the sync that follows never puts back the text from before the key.
+  if (textEdit_) {
+    const QString typed = textEdit_->toPlainText();
+    if (typed != EditorText(control_.text())) sendTyped(ToStdString(typed));
+  }
+  Control& control = control_;
+  sink_->dispatch([&control] { control.window().program().keyUp(control); });
 }
 
 void ControlView::sendFocus() {

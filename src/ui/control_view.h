@@ -62,6 +62,7 @@ class ControlView : public QObject {
   bool effectiveVisible() const;
   void sendClick();
   void sendTyped(std::string text);
+  void sendKeyUp();
   void sendFocus();
 
   Control& control_;

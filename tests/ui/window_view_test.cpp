@@ -95,6 +95,11 @@ TEST_F(WindowViewTest, TypingFiresChangeThenKeyUpAndKeepsTheTypedText) {
   EXPECT_EQ(lab.events, (std::vector<std::string>{"Mass_Change:12.57", "Mass_KeyUp:12.57"}));
   EXPECT_EQ(mass->text(), "12.57");
 
+  // A key that leaves the text as it was still fires KeyUp, and no Change.
+  lab.events.clear();
+  TypeKey(mass, Qt::Key_Left, "");
+  EXPECT_EQ(lab.events, (std::vector<std::string>{"Mass_KeyUp:12.57"}));
+
   // A handler that rewrites the typed text is shown at once.
   QLineEdit* species = WidgetOf<QLineEdit>(lab.Species);
   TypeKey(species, Qt::Key_M, "m");

@@ -84,6 +84,22 @@ TEST_F(ProgramTest, ChangeFiresOnlyWhenTheTextActuallyChanges) {
   EXPECT_EQ(w.keyUps, 2);
 }
 
+TEST_F(ProgramTest, EditAndKeyUpAreTheTwoHalvesOfTyping) {
+  SampleWindow& w = window();
+  program.edit(w.Field, "15");
+  EXPECT_EQ(w.changes, std::vector<std::string>{"15"});
+  EXPECT_EQ(w.keyUps, 0);
+  program.keyUp(w.Field);
+  program.keyUp(w.Field);
+  EXPECT_EQ(w.changes.size(), 1u);
+  EXPECT_EQ(w.keyUps, 2);
+  w.Field.setEnabled(false);
+  program.edit(w.Field, "16");
+  program.keyUp(w.Field);
+  EXPECT_EQ(w.Field.text(), "15");
+  EXPECT_EQ(w.keyUps, 2);
+}
+
 TEST_F(ProgramTest, OptionButtonsExcludeEachOtherWithinTheirContainer) {
   SampleWindow& w = window();
   program.click(w.Choice(1));
