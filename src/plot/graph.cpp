@@ -115,4 +115,12 @@ void GraphXY(Program& program, const std::string& mode, const std::string& title
   }
 }
 
+void GraphPlotRecordXY(Program& program, const std::string& mode, const std::string& title) {
+  PlotRecord& plot = program.state<PlotRecord>();
+  program.form("outpt").setVisible(false);
+  GraphXY(program, mode, title, plot.PlotXMax, plot.PlotXMin, static_cast<int>(plot.PlotNSer),
+          plot.PlotName, plot.PlotMax, plot.PlotMin, static_cast<int>(plot.PlotNPts), plot.PlotX,
+          plot.PlotY);
+}
+
 }  // namespace sylvandra

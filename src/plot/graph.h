@@ -27,4 +27,8 @@ void GraphXY(Program& program, const std::string& mode, const std::string& title
              double xMin, int nSeries, const SeriesNames& names, SeriesValues& maxima,
              SeriesValues& minima, int nPoints, const PointValues& xs, const SeriesData& ys);
 
+// Draws the program-wide plot record (PlotXMax ... PlotY, PlotNSer series of PlotNPts points)
+// with GraphXY, hiding the output window first so that it comes up afresh.
+void GraphPlotRecordXY(Program& program, const std::string& mode, const std::string& title);
+
 }  // namespace sylvandra

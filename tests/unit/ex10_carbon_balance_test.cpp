@@ -6,7 +6,7 @@
 
 #include "exercises/carbon_water/carbon_balance_model.h"
 #include "exercises/carbon_water/ex10_ask.h"
-#include "exercises/carbon_water/measured_series.h"
+#include "plot/series_extremes.h"
 #include "platform/program.h"
 #include "plot/plot_record.h"
 #include "shell/startup.h"
@@ -23,7 +23,7 @@ TEST(CarbonBalanceModel, GrossExchangeAddsTheMagnitudeOfDarkRespiration) {
   EXPECT_DOUBLE_EQ(GrossCarbonExchange(25.9, 2), 23.9);
 }
 
-TEST(MeasuredSeries, ExtremesStartFromTheEmptyRange) {
+TEST(SeriesExtremes, ExtremesStartFromTheEmptyRange) {
   SeriesData ys{};
   ys[1] = {0, 3, -2, 7, 1};
   ys[2] = {0, 5, 5, 5, 5};
@@ -50,7 +50,7 @@ TEST(MeasuredSeries, ExtremesStartFromTheEmptyRange) {
   EXPECT_EQ(xMin, -1);
 }
 
-TEST(MeasuredSeries, SharedMaximumIsTheLargerOfTwo) {
+TEST(SeriesExtremes, SharedMaximumIsTheLargerOfTwo) {
   SeriesValues maxima{};
   maxima[3] = 25.9;
   maxima[4] = 28.9;

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "exercises/carbon_water/carbon_balance_model.h"
-#include "exercises/carbon_water/measured_series.h"
 #include "platform/field_rollback.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"
+#include "plot/series_extremes.h"
 
 namespace sylvandra {
 namespace {
@@ -82,9 +82,7 @@ void Ex10Ask::GraphVersusPar(const ControlArray& column, const char* name) {
   plot.PlotNSer = 1;
   plot.PlotName[1] = name;
   plot.PlotNPts = kHours;
-  program().form("outpt").setVisible(false);
-  GraphXY(program(), "P", "PAR", plot.PlotXMax, plot.PlotXMin, 1, plot.PlotName, plot.PlotMax,
-          plot.PlotMin, kHours, plot.PlotX, plot.PlotY);
+  GraphPlotRecordXY(program(), "P", "PAR");
 }
 
 void Ex10Ask::GraphGCE_Click() {
@@ -116,9 +114,7 @@ void Ex10Ask::GraphhAll_Click() {
   plot.PlotName[3] = "NCE";
   plot.PlotName[4] = "GCE";
   plot.PlotNPts = kHours;
-  program().form("outpt").setVisible(false);
-  GraphXY(program(), "L", "Hour", plot.PlotXMax, plot.PlotXMin, 4, plot.PlotName, plot.PlotMax,
-          plot.PlotMin, kHours, plot.PlotX, plot.PlotY);
+  GraphPlotRecordXY(program(), "L", "Hour");
 }
 
 void Ex10Ask::Return_Click() {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "exercises/carbon_water/measured_series.h"
 #include "platform/field_rollback.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"
+#include "plot/series_extremes.h"
 
 namespace sylvandra {
 namespace {
@@ -108,9 +108,7 @@ void EX11Ask::GraphAll_Click() {
   plot.PlotName[1] = "Precip";
   plot.PlotName[2] = "Runoff";
   plot.PlotNPts = kMonths;
-  program().form("outpt").setVisible(false);
-  GraphXY(program(), "L", "Month", plot.PlotXMax, plot.PlotXMin, 2, plot.PlotName, plot.PlotMax,
-          plot.PlotMin, kMonths, plot.PlotX, plot.PlotY);
+  GraphPlotRecordXY(program(), "L", "Month");
 }
 
 void EX11Ask::Return_Click() {

@@ -1,4 +1,4 @@
-#include "exercises/carbon_water/measured_series.h"
+#include "plot/series_extremes.h"
 
 namespace sylvandra {
 

@@ -1,4 +1,4 @@
-// Extremes of measured data series for the plot record: every series starts from the empty
+// Extremes of data series for the plot record: every series starts from the empty
 // range (maximum -999999999, minimum 999999999) and widens over its points, so a series of
 // zeros ends with maximum and minimum 0 and the plotter leaves it out.
 #pragma once
