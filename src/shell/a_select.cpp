@@ -87,7 +87,7 @@ void A_Select::Select_Click(int index) {
     buttons[b]->setVisible(true);
     buttons[b]->setCaption(std::string(entry.buttons[b].caption));
   }
-  if (!entry.continueShown) intro.Continue.setVisible(false);
+  if (!entry.continueShown()) intro.Continue.setVisible(false);
   if (entry.showsNote) intro.Note.setVisible(true);
 }
 

@@ -3,11 +3,11 @@
 namespace sylvandra {
 namespace {
 
+// A button position this chapter leaves empty.
+constexpr SubExerciseButton kNoButton{};
+
 constexpr std::string_view kUnderConstructionTitle = "This Exercise is Still Under Construction";
 constexpr int kUnderConstructionBlanks = 137;
-
-constexpr SubExerciseButton kNoButton{"", ""};
-constexpr std::array<SubExerciseButton, 3> kNoButtons{kNoButton, kNoButton, kNoButton};
 
 // Rows by Select index. The menu lists them by chapter number (menuRow), not by index.
 constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
@@ -20,10 +20,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "organic matter dynamics.  You set the initial pool, the annual inputs and the "
              "turnover rate, then find how long the pool takes to reach equilibrium and "
              "what controls its final size.",
-     .continueWindow = "Ex0Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "Ex0Ask"},
     // Select(1)
     {.menuCaption = "Chapter   8 - Optimizing Whole Canopy Photosynthesis",
      .menuRow = 5,
@@ -36,10 +33,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "Your aim is to find the combination of species and layers that gives the most "
              "net photosynthesis for every climate, and to explain which resource limits it "
              "in each.",
-     .continueWindow = "Ex1Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "Ex1Ask"},
     // Select(2)
     {.menuCaption = "Chapter   9 - Soil Chemistry and Watershed Acidification",
      .menuRow = 6,
@@ -52,12 +46,9 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "bicarbonate.  In the third part, you load two contrasting watersheds, apply "
              "acid deposition for up to 300 years, and compare how weathering and cation "
              "exchange buffer the soils and the streams below.",
-     .continueWindow = {},
      .buttons = {{{"Concentration Units", "Ex2aAsk"},
                   {"Buffering Reactions", "Ex2bAsk"},
-                  {"Watershed Experiments", "Ex2cAsk"}}},
-     .continueShown = false,
-     .showsNote = false},
+                  {"Watershed Experiments", "Ex2cAsk"}}}},
     // Select(3)
     {.menuCaption = "Chapter 10 - Disturbance and the Nitrogen Cycle",
      .menuRow = 7,
@@ -68,10 +59,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "vegetation, and follow the soil, plant, ammonium and nitrate pools.  It asks "
              "you how uptake, mineralization and the growth of nitrifiers combine to set "
              "nitrate losses.",
-     .continueWindow = "Ex3Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "Ex3Ask"},
     // Select(4)
     {.menuCaption = "Chapter 12/13 - Litter Decomposition and Soil Organic Matter Formation",
      .menuRow = 9,
@@ -82,12 +70,9 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "nitrogen over five years of decay.  Then you will add that litter to the soil "
              "every year to see how soil organic matter builds up and how much nitrogen is "
              "released.",
-     .continueWindow = {},
      .buttons = {{{"Decomposition Experiments", "Ex41Ask"},
                   kNoButton,
-                  {"Soil Organic Matter Balances", "EX42Ask"}}},
-     .continueShown = false,
-     .showsNote = false},
+                  {"Soil Organic Matter Balances", "EX42Ask"}}}},
     // Select(5)
     {.menuCaption = "Chapter 16 - Moose and Wolves at Isle Royale",
      .menuRow = 11,
@@ -98,10 +83,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "wolves arrive and plants, moose and wolves interact through births and deaths "
              "that depend on body condition.  Add hunting or random variation and see what "
              "steadies the cycles.",
-     .continueWindow = "Ex5Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "Ex5Ask"},
     // Select(6)
     {.menuCaption = "Chapter 17 - Managing the Giant Sequoias",
      .menuRow = 12,
@@ -116,8 +98,6 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "destroys the stand for good.  Compare the four policies and find the one that "
              "will best protect the grove.",
      .continueWindow = "Ex6Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
      .showsNote = true},
     // Select(7)
     {.menuCaption = "Chapter 21 - Species Strategies in Northern Hardwood Forests",
@@ -129,20 +109,9 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "differ in sprouting, seed longevity, seed dispersal, shade tolerance and "
              "longevity.  Switch on fire, hurricanes or windthrow gaps, view the maps of "
              "both layers, and relate the winners to their traits.",
-     .continueWindow = "EX7Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "EX7Ask"},
     // Select(8)
-    {.menuCaption = "Chapter 23 - The Forest Management Game",
-     .menuRow = 17,
-     .title = {},
-     .blankRun = 0,
-     .body = {},
-     .continueWindow = {},
-     .buttons = kNoButtons,
-     .continueShown = false,
-     .showsNote = false},
+    {.menuCaption = "Chapter 23 - The Forest Management Game", .menuRow = 17},
     // Select(9)
     {.menuCaption = "Chapter 26 - The Global Carbon Cycle",
      .menuRow = 20,
@@ -154,10 +123,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "for 300 years.  Change the emissions, their future course and the transfers "
              "that can saturate, and find out how much of the added carbon stays in the "
              "atmosphere by 2000 and 2100.",
-     .continueWindow = "EX9Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "EX9Ask"},
     // Select(10)
     {.menuCaption = "Chapter   3 - Gross and Net Carbon Balances",
      .menuRow = 0,
@@ -170,10 +136,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "then graph both against light.  The exercise checks whether you can separate "
              "photosynthesis from respiration and read a light response curve from real "
              "field data.",
-     .continueWindow = "Ex10Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "Ex10Ask"},
     // Select(11)
     {.menuCaption = "Chapter   4 - Hydrologic and Nutrient Balances",
      .menuRow = 1,
@@ -185,10 +148,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "concentrations in each.  Compute yearly totals, estimate evapotranspiration "
              "by difference, and work out the nitrogen inputs and outputs of the whole "
              "watershed.",
-     .continueWindow = "EX11Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "EX11Ask"},
     // Select(12)
     {.menuCaption = "Chapter   6 - Controls on Net Photosynthesis and Transpiration",
      .menuRow = 3,
@@ -201,10 +161,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "read the specific leaf area, net photosynthesis, water use efficiency and "
              "transpiration of a leaf.  Change one factor at a time to find out which of "
              "them controls each of these rates, and under what conditions it does so.",
-     .continueWindow = "EX12Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "EX12Ask"},
     // Select(13)
     {.menuCaption = "Chapter   7 - The Soil-Plant-Air Continuum and Water Use",
      .menuRow = 4,
@@ -217,10 +174,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "leaves, the soil water potential and the stem storage, and find out when, and "
              "why, water supply limits photosynthesis and transpiration from sunrise until "
              "sunset.",
-     .continueWindow = "EX13Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "EX13Ask"},
     // Select(14)
     {.menuCaption = "Chapter 25 - Air Pollution and Forest Ecosystems",
      .menuRow = 19,
@@ -231,9 +185,7 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "scenarios on two watersheds and find which of these stresses controls forest "
              "and stream health.",
      .continueWindow = "Ex2cAsk",
-     .buttons = {{kNoButton, kNoButton, {"Pollution Scenarios", "Ex2cAsk"}}},
-     .continueShown = false,
-     .showsNote = false},
+     .buttons = {{kNoButton, kNoButton, {"Pollution Scenarios", "Ex2cAsk"}}}},
     // Select(15)
     {.menuCaption = "Chapter 24 - Biodiversity: Species-Area Curves and Island Biogeography",
      .menuRow = 18,
@@ -246,12 +198,9 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "will use data on the area, distance and bird species of islands to test the "
              "theory of island biogeography, and finally, look at Isle Royale as an example "
              "of both theories.",
-     .continueWindow = {},
      .buttons = {{{"Species-Area Curves", "Ex14aAsk"},
                   {"Island Biogeography", "Ex14bAsk"},
-                  {"The Isle Royale Example", "Ex5Ask"}}},
-     .continueShown = false,
-     .showsNote = false},
+                  {"The Isle Royale Example", "Ex5Ask"}}}},
     // Select(16)
     {.menuCaption = "Chapter 11 - Carbon and Nitrogen Allocation to Roots",
      .menuRow = 8,
@@ -264,50 +213,16 @@ constexpr std::array<ChapterEntry, kChapterCount> kCatalogue = {{
              "wood.  Then compare the results among forests and ask how nitrogen allocation "
              "to roots changes with site fertility and climate.  The exercise is entirely "
              "contained in the accompanying worksheet.",
-     .continueWindow = "Ex16Ask",
-     .buttons = kNoButtons,
-     .continueShown = true,
-     .showsNote = false},
+     .continueWindow = "Ex16Ask"},
     // Select(17)
-    {.menuCaption = "Chapter 15 - Plant/Herbivore Interactions",
-     .menuRow = 10,
-     .title = {},
-     .blankRun = 0,
-     .body = {},
-     .continueWindow = {},
-     .buttons = kNoButtons,
-     .continueShown = false,
-     .showsNote = false},
+    {.menuCaption = "Chapter 15 - Plant/Herbivore Interactions", .menuRow = 10},
     // Select(18)
-    {.menuCaption = "Chapter 19 - Disturbance and Succession in the Boreal Forest",
-     .menuRow = 13,
-     .title = {},
-     .blankRun = 0,
-     .body = {},
-     .continueWindow = {},
-     .buttons = kNoButtons,
-     .continueShown = false,
-     .showsNote = false},
+    {.menuCaption = "Chapter 19 - Disturbance and Succession in the Boreal Forest", .menuRow = 13},
     // Select(19)
-    {.menuCaption = "Chapter 20 - Predator-Prey Dynamics in the Serengeti",
-     .menuRow = 14,
-     .title = {},
-     .blankRun = 0,
-     .body = {},
-     .continueWindow = {},
-     .buttons = kNoButtons,
-     .continueShown = false,
-     .showsNote = false},
+    {.menuCaption = "Chapter 20 - Predator-Prey Dynamics in the Serengeti", .menuRow = 14},
     // Select(20)
     {.menuCaption = "Chapter 22 - Isotopes and Nutrient Inputs:  The Forests of Hawaii",
-     .menuRow = 16,
-     .title = {},
-     .blankRun = 0,
-     .body = {},
-     .continueWindow = {},
-     .buttons = kNoButtons,
-     .continueShown = false,
-     .showsNote = false},
+     .menuRow = 16},
 }};
 
 }  // namespace

@@ -25,18 +25,20 @@ struct SubExerciseButton {
 
 struct ChapterEntry {
   std::string_view menuCaption;
-  int menuRow;  // position on the menu, top to bottom in chapter order (0..20)
+  int menuRow = 0;  // position on the menu, top to bottom in chapter order (0..20)
   // Description: title, blank run, body. Under-construction rows have no title of their own.
-  std::string_view title;
-  int blankRun;
-  std::string_view body;
-  std::string_view continueWindow;           // opened by "Continue"; empty: none
-  std::array<SubExerciseButton, 3> buttons;  // Command1, Command2, Command3
-  bool continueShown;
-  bool showsNote;
+  std::string_view title = {};
+  int blankRun = 0;
+  std::string_view body = {};
+  std::string_view continueWindow = {};        // opened by "Continue"; empty: none
+  std::array<SubExerciseButton, 3> buttons{};  // Command1, Command2, Command3; empty: not shown
+  bool showsNote = false;
 
   bool underConstruction() const { return title.empty(); }
   bool hasButtons() const;
+  // "Continue" stays for a chapter with one exercise; sub-exercise buttons replace it, and an
+  // unfinished chapter has nothing to continue to.
+  bool continueShown() const { return !underConstruction() && !hasButtons(); }
 };
 
 const std::array<ChapterEntry, kChapterCount>& Catalogue();

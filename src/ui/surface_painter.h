@@ -29,6 +29,7 @@ class SurfaceCanvas {
  public:
   enum class Transients { Drop, Keep };
   explicit SurfaceCanvas(Transients transients) : transients_(transients) {}
+  Transients transients() const { return transients_; }
 
   // Brings the image up to date with the surface, whose area is size pixels shown at the
   // given device pixel ratio. Returns true when anything changed.

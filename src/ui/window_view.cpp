@@ -43,8 +43,7 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
                                     : SurfaceCanvas::Transients::Keep) {
   setObjectName(ToQString(window.name()));
   if (mode == Mode::Image) setAttribute(Qt::WA_DontShowOnScreen);
-  const auto transients =
-      mode == Mode::Desktop ? SurfaceCanvas::Transients::Drop : SurfaceCanvas::Transients::Keep;
+  const SurfaceCanvas::Transients transients = canvas_.transients();
   // Frames lie under the controls placed on them; the rest stack in declaration order.
   for (const auto& control : window.controls()) {
     if (control->kind() != ControlKind::Frame) continue;
