@@ -10,12 +10,9 @@
 #include "platform/color.h"
 #include "platform/surface.h"
 #include "platform/text_metrics.h"
+#include "platform/text_wrap.h"
 
 namespace sylvandra {
-
-// The lines of text, broken at blanks so that each fits in width; a single word wider than
-// width stands on a line of its own.
-std::vector<std::string> WrapText(std::string_view text, const Font& font, double width);
 
 // A text mark at (x, y), its top-left corner.
 Mark TextMark(double x, double y, std::string text, const Font& font, Color color = kBlack);

@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -15,8 +15,8 @@
 #include <QRadioButton>
 #include <functional>
 
-#include "platform/caption_wrap.h"
 #include "platform/program.h"
+#include "platform/text_wrap.h"
 #include "platform/window.h"
 #include "ui/event_sink.h"
 #include "ui/qt_conversions.h"
@@ -46,7 +46,8 @@ class ClickLabel : public QLabel {
     const QRect area = contentsRect();
     const Font& model = control_.font();
     double y = area.top();
-    for (const std::string& line : WrapCaption(model, control_.caption(), area.width() * 15.0)) {
+    for (const std::string& line :
+         WrapText(control_.caption(), model, area.width() * 15.0, WrapStyle::Caption)) {
       const std::string shown = line.substr(0, line.find_last_not_of(' ') + 1);
       const double width = model.TextWidth(shown) / 15.0;
       double x = area.left();

@@ -325,7 +325,8 @@ TEST_P(ShellCatalogueTest, DescriptionFitsTheIntroductionBox) {
     const size_t addressEnd = address + kCourseWebSite.size();
     EXPECT_LE(font.TextWidth(text.substr(bodyStart, addressEnd - bodyStart)), textWidth);
   }
-  const size_t lines = 1 + WrapText(text.substr(bodyStart), font, textWidth).size();
+  const size_t lines =
+      1 + WrapText(text.substr(bodyStart), font, textWidth, WrapStyle::Paragraph).size();
   EXPECT_LE(static_cast<double>(lines) * font.LineHeight(), textHeight) << lines << " lines";
 }
 

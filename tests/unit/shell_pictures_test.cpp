@@ -68,7 +68,7 @@ TEST(ShellPictures, WrappedLinesFitAndKeepEveryWord) {
   const Font font = Font::Face("MS Sans Serif", 8.25);
   const std::string text =
       "Each curve is scaled to its own maximum.  Readings to the nearest 5 % are enough.";
-  const std::vector<std::string> lines = WrapText(text, font, 1500);
+  const std::vector<std::string> lines = WrapText(text, font, 1500, WrapStyle::Paragraph);
   ASSERT_GT(lines.size(), 2u);
   std::string joined;
   for (const std::string& line : lines) {
@@ -83,7 +83,7 @@ TEST(ShellPictures, WrappedLinesFitAndKeepEveryWord) {
   };
   EXPECT_EQ(words(joined), words(text));
   // A word wider than the measure stands alone rather than being lost.
-  EXPECT_EQ(WrapText("a http://www.example.org/sylvandra/ b", font, 300),
+  EXPECT_EQ(WrapText("a http://www.example.org/sylvandra/ b", font, 300, WrapStyle::Paragraph),
             (std::vector<std::string>{"a", "http://www.example.org/sylvandra/", "b"}));
 }
 

@@ -1,13 +1,15 @@
-#include "platform/caption_wrap.h"
+#include "platform/text_wrap.h"
 
 namespace sylvandra {
 namespace {
 
 class LineBuilder {
  public:
-  LineBuilder(const Font& font, double width) : font_(font), width_(width) {}
+  LineBuilder(const Font& font, double width, WrapStyle style)
+      : font_(font), width_(width), paragraph_(style == WrapStyle::Paragraph) {}
 
   void AddBlank() {
+    if (paragraph_ && current_.empty()) return;
     if (Fits(current_ + ' ')) {
       current_ += ' ';
     } else if (HasWord()) {
@@ -31,14 +33,19 @@ class LineBuilder {
       size_t blanks = TrailingBlanks();
       current_.resize(current_.size() - blanks);
       Finish();
-      // One blank was the break; the others carry over when the word still fits after them.
-      const std::string carried(blanks > 0 ? blanks - 1 : 0, ' ');
+      // One blank was the break; in a caption the others carry over when the word still fits
+      // after them.
+      const std::string carried(blanks > 0 && !paragraph_ ? blanks - 1 : 0, ' ');
       if (Fits(carried + word)) {
         current_ = carried + word;
         return;
       }
     } else if (!Fits(word) || !current_.empty()) {
       current_.clear();
+    }
+    if (paragraph_) {
+      current_ = word;
+      return;
     }
     for (char c : word) {
       if (!current_.empty() && !Fits(current_ + c)) Finish();
@@ -49,7 +56,7 @@ class LineBuilder {
   void NewLine() { Finish(); }
 
   std::vector<std::string> Done() {
-    if (!current_.empty() || lines_.empty()) Finish();
+    if (!current_.empty() || (lines_.empty() && !paragraph_)) Finish();
     return std::move(lines_);
   }
 
@@ -61,24 +68,30 @@ class LineBuilder {
     return last == std::string::npos ? current_.size() : current_.size() - last - 1;
   }
   void Finish() {
+    if (paragraph_) {
+      current_.resize(current_.size() - TrailingBlanks());
+      if (current_.empty()) return;
+    }
     lines_.push_back(current_);
     current_.clear();
   }
 
   const Font& font_;
   double width_;
+  bool paragraph_;
   std::string current_;
   std::vector<std::string> lines_;
 };
 
 }  // namespace
 
-std::vector<std::string> WrapCaption(const Font& font, std::string_view caption, double width) {
-  LineBuilder builder(font, width);
+std::vector<std::string> WrapText(std::string_view text, const Font& font, double width,
+                                  WrapStyle style) {
+  LineBuilder builder(font, width, style);
   size_t i = 0;
-  while (i < caption.size()) {
-    const char c = caption[i];
-    if (c == '\r' && i + 1 < caption.size() && caption[i + 1] == '\n') {
+  while (i < text.size()) {
+    const char c = text[i];
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
       ++i;
       continue;
     }
@@ -89,9 +102,9 @@ std::vector<std::string> WrapCaption(const Font& font, std::string_view caption,
       builder.AddBlank();
       ++i;
     } else {
-      const size_t end = caption.find_first_of(" \r\n", i);
-      const size_t stop = end == std::string_view::npos ? caption.size() : end;
-      builder.AddWord(std::string(caption.substr(i, stop - i)));
+      const size_t end = text.find_first_of(" \r\n", i);
+      const size_t stop = end == std::string_view::npos ? text.size() : end;
+      builder.AddWord(std::string(text.substr(i, stop - i)));
       i = stop;
     }
   }
