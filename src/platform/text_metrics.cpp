@@ -8,7 +8,6 @@ namespace sylvandra {
 namespace {
 
 constexpr double kUnitsPerEm = 2048.0;
-constexpr double kTwipsPerPixel = 15.0;
 
 // Advance widths of ASCII 32..126 in font units (2048 to the em).
 constexpr std::array<short, 95> kSansRegular = {

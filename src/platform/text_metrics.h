@@ -11,6 +11,9 @@
 
 namespace sylvandra {
 
+// Twips in one device-independent pixel.
+inline constexpr double kTwipsPerPixel = 15.0;
+
 enum class FontFamily { Sans, Serif, Mono };
 
 struct Font {

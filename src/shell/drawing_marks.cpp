@@ -5,10 +5,6 @@
 
 namespace sylvandra {
 
-namespace {
-constexpr double kTwipsPerPixel = 15.0;
-}
-
 Color Blend(Color a, Color b, double t) {
   t = std::clamp(t, 0.0, 1.0);
   auto mix = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };

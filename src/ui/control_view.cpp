@@ -47,14 +47,14 @@ class ClickLabel : public QLabel {
     const Font& model = control_.font();
     double y = area.top();
     for (const std::string& line :
-         WrapText(control_.caption(), model, area.width() * 15.0, WrapStyle::Caption)) {
+         WrapText(control_.caption(), model, area.width() * kTwipsPerPixel, WrapStyle::Caption)) {
       const std::string shown = line.substr(0, line.find_last_not_of(' ') + 1);
-      const double width = model.TextWidth(shown) / 15.0;
+      const double width = model.TextWidth(shown) / kTwipsPerPixel;
       double x = area.left();
       if (control_.alignment() == Alignment::Right) x = area.right() + 1 - width;
       if (control_.alignment() == Alignment::Center) x = area.left() + (area.width() - width) / 2;
-      painter.drawText(QPointF(x, y + model.Ascent() / 15.0), ToQString(shown));
-      y += model.LineHeight() / 15.0;
+      painter.drawText(QPointF(x, y + model.Ascent() / kTwipsPerPixel), ToQString(shown));
+      y += model.LineHeight() / kTwipsPerPixel;
     }
   }
 

@@ -15,8 +15,6 @@
 
 namespace sylvandra::ui {
 
-inline constexpr double kTwipsPerPixel = 15.0;
-
 // A position or length in twips as the nearest whole device-independent pixel.
 int TwipsToPixels(double twips);
 // A rectangle in twips as pixels; each edge is rounded on its own, so that rectangles sharing
