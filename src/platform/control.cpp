@@ -6,26 +6,6 @@
 
 namespace sylvandra {
 
-const char* ControlKindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::CommandButton:
-      return "CommandButton";
-    case ControlKind::TextBox:
-      return "TextBox";
-    case ControlKind::Label:
-      return "Label";
-    case ControlKind::CheckBox:
-      return "CheckBox";
-    case ControlKind::OptionButton:
-      return "OptionButton";
-    case ControlKind::PictureBox:
-      return "PictureBox";
-    case ControlKind::Frame:
-      return "Frame";
-  }
-  return "Control";
-}
-
 Control::Control(Window& window, ControlKind kind, std::string name, int index, Rect rect)
     : window_(window),
       kind_(kind),

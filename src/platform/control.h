@@ -22,8 +22,6 @@ class Window;
 
 enum class ControlKind { CommandButton, TextBox, Label, CheckBox, OptionButton, PictureBox, Frame };
 
-const char* ControlKindName(ControlKind kind);
-
 enum class Alignment { Left, Right, Center };
 
 struct Rect {
@@ -41,7 +39,6 @@ class Control {
   const std::string& name() const { return name_; }
   // The member's index in its control array, or -1 for a lone control.
   int index() const { return index_; }
-  bool isArrayMember() const { return index_ >= 0; }
   // "PAR(3)" or "SOM"
   std::string qualifiedName() const;
   // How messages name the field ("Foliar N"); the control's name unless set.

@@ -357,18 +357,4 @@ double Int(double value) {
   return std::floor(value);
 }
 
-double RequireFinite(double value, const std::string& what) {
-  if (!std::isfinite(value)) {
-    throw RuntimeFailure(what + ": the result is " +
-                         (std::isnan(value) ? "undefined (0 / 0 or similar)"
-                                            : "too large to show (a division by zero?)"));
-  }
-  return value;
-}
-
-double Divide(double a, double b, const std::string& what) {
-  if (b == 0.0) throw RuntimeFailure(what + ": division by zero");
-  return a / b;
-}
-
 }  // namespace sylvandra

@@ -21,7 +21,4 @@ class ProgramEnded : public std::exception {
 // Throws a RuntimeFailure naming `what` unless `value` is finite.
 double RequireFinite(double value, const std::string& what);
 
-// a / b, or a RuntimeFailure naming `what` when b is 0.
-double Divide(double a, double b, const std::string& what);
-
 }  // namespace sylvandra

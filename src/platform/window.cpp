@@ -56,10 +56,6 @@ Control& Window::control(std::string_view name, int index) const {
   return *found;
 }
 
-bool Window::hasArray(std::string_view name) const {
-  return arrays_.find(name) != arrays_.end();
-}
-
 ControlArray& Window::array(const std::string& name) {
   auto& members = arrays_[name];
   members.name_ = name;

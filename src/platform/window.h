@@ -84,7 +84,6 @@ class Window {
   Control* find(std::string_view name, int index = -1) const;
   // The control, or a run-time failure when the window has none of that name.
   Control& control(std::string_view name, int index = -1) const;
-  bool hasArray(std::string_view name) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
  protected:
