@@ -57,6 +57,17 @@ Mark FilledCircle(double x, double y, double r, Color color) {
   return mark;
 }
 
+Mark TextMark(double x, double y, std::string text, const Font& font, Color color) {
+  Mark mark;
+  mark.kind = MarkKind::Text;
+  mark.x1 = x;
+  mark.y1 = y;
+  mark.text = std::move(text);
+  mark.font = font;
+  mark.color = color;
+  return mark;
+}
+
 Surface::Surface(double scaleWidth, double scaleHeight, Color backColor)
     : width_(scaleWidth), height_(scaleHeight), backColor_(backColor) {}
 
@@ -120,14 +131,7 @@ void Surface::Circle(double x, double y, double radius, std::optional<Color> col
 void Surface::PrintText(std::string_view text) {
   RequireFinitePosition({CurrentX, CurrentY}, "Print");
   if (!text.empty()) {
-    Mark mark;
-    mark.kind = MarkKind::Text;
-    mark.x1 = CurrentX;
-    mark.y1 = CurrentY;
-    mark.text = std::string(text);
-    mark.font = font;
-    mark.color = ForeColor;
-    Add(std::move(mark));
+    Add(TextMark(CurrentX, CurrentY, std::string(text), font, ForeColor));
   }
   CurrentX += font.TextWidth(text);
 }

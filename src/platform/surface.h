@@ -49,6 +49,8 @@ Mark FilledBox(double x1, double y1, double x2, double y2, Color color);
 Mark OutlineBox(double x1, double y1, double x2, double y2, Color color, int width = 1,
                 int style = 0);
 Mark FilledCircle(double x, double y, double r, Color color);
+// A text mark with its top-left corner at (x, y).
+Mark TextMark(double x, double y, std::string text, const Font& font, Color color = kBlack);
 
 // A fixed picture drawn by the program: a display list in its own twips.
 struct Picture {

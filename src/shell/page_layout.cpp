@@ -2,17 +2,6 @@
 
 namespace sylvandra {
 
-Mark TextMark(double x, double y, std::string text, const Font& font, Color color) {
-  Mark mark;
-  mark.kind = MarkKind::Text;
-  mark.x1 = x;
-  mark.y1 = y;
-  mark.text = std::move(text);
-  mark.font = font;
-  mark.color = color;
-  return mark;
-}
-
 void PageWriter::Lines(const std::vector<std::string>& lines, double firstLeft, double otherLeft,
                        const Font& font, Color color) {
   for (size_t i = 0; i < lines.size(); ++i) {

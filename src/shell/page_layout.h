@@ -14,9 +14,6 @@
 
 namespace sylvandra {
 
-// A text mark at (x, y), its top-left corner.
-Mark TextMark(double x, double y, std::string text, const Font& font, Color color = kBlack);
-
 // Writes paragraphs down a picture from a top position.
 class PageWriter {
  public:

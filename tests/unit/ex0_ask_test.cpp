@@ -11,6 +11,7 @@
 #include "platform/program.h"
 #include "plot/graph.h"
 #include "shell/startup.h"
+#include "unit/mark_queries.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {
@@ -32,16 +33,14 @@ class Ex0AskTest : public ::testing::Test {
     program.click(window().Command1);
   }
   std::string TextAt(double x, double y) {
-    for (const Mark& m : output().surface().Marks())
-      if (m.kind == MarkKind::Text && m.x1 == x && m.y1 == y) return m.text;
-    return "<none>";
+    const Mark* m = testing::TextAt(output().surface().Marks(), x, y);
+    return m ? m->text : "<none>";
   }
   // The segments of the SOM series (dark blue), without the legend sample.
   std::vector<Mark> SeriesSegments() {
-    std::vector<Mark> found;
-    for (const Mark& m : output().surface().Marks())
-      if (m.kind == MarkKind::Line && m.color == QBColor(1) && m.y1 > 1000) found.push_back(m);
-    return found;
+    return testing::MarksWhere(output().surface().Marks(), [](const Mark& m) {
+      return m.kind == MarkKind::Line && m.color == QBColor(1) && m.y1 > 1000;
+    });
   }
   void ExpectEveryMarkFinite() {
     for (const Mark& m : output().surface().Marks()) {

@@ -11,6 +11,7 @@
 #include "plot/graph.h"
 #include "plot/plot_record.h"
 #include "shell/startup.h"
+#include "unit/mark_queries.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {
@@ -27,31 +28,19 @@ class PlotTest : public ::testing::Test {
   const std::vector<Mark>& marks() { return output().surface().Marks(); }
 
   std::vector<Mark> Texts() {
-    std::vector<Mark> found;
-    for (const Mark& m : marks())
-      if (m.kind == MarkKind::Text) found.push_back(m);
-    return found;
+    return testing::MarksWhere(marks(), [](const Mark& m) { return m.kind == MarkKind::Text; });
   }
-  const Mark* TextAt(double x, double y) {
-    for (const Mark& m : marks())
-      if (m.kind == MarkKind::Text && m.x1 == x && m.y1 == y) return &m;
-    return nullptr;
-  }
+  const Mark* TextAt(double x, double y) { return testing::TextAt(marks(), x, y); }
   std::string TextOf(double x, double y) {
     const Mark* m = TextAt(x, y);
     return m ? m->text : "<none at " + std::to_string(x) + "," + std::to_string(y) + ">";
   }
   std::vector<Mark> Lines(Color colour) {
-    std::vector<Mark> found;
-    for (const Mark& m : marks())
-      if (m.kind == MarkKind::Line && m.color == colour) found.push_back(m);
-    return found;
+    return testing::MarksWhere(
+        marks(), [&](const Mark& m) { return m.kind == MarkKind::Line && m.color == colour; });
   }
   std::vector<Mark> Circles() {
-    std::vector<Mark> found;
-    for (const Mark& m : marks())
-      if (m.kind == MarkKind::Circle) found.push_back(m);
-    return found;
+    return testing::MarksWhere(marks(), [](const Mark& m) { return m.kind == MarkKind::Circle; });
   }
 
   testing::TestHost host;
