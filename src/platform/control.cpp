@@ -36,20 +36,25 @@ Control& Control::setText(std::string text) {
   return *this;
 }
 
-Control& Control::setNumber(double value) {
+template <class Step>
+decltype(auto) Control::namingThisField(Step step) const {
   try {
-    return setText(PlainText(value));
+    return step();
   } catch (const RuntimeFailure& failure) {
     throw RuntimeFailure(label() + ": " + failure.what());
   }
 }
 
+RuntimeFailure Control::failure(const std::string& what) const {
+  return RuntimeFailure(label() + ": " + QuotedText(text_) + " " + what);
+}
+
+Control& Control::setNumber(double value) {
+  return namingThisField([&]() -> Control& { return setText(PlainText(value)); });
+}
+
 double Control::val() const {
-  try {
-    return Val(text_);
-  } catch (const RuntimeFailure& failure) {
-    throw RuntimeFailure(label() + ": " + failure.what());
-  }
+  return namingThisField([&] { return Val(text_); });
 }
 
 double Control::number() const {
@@ -62,11 +67,7 @@ Control& Control::setCaption(std::string caption) {
 }
 
 Control& Control::setCaptionNumber(double value) {
-  try {
-    return setCaption(PlainText(value));
-  } catch (const RuntimeFailure& failure) {
-    throw RuntimeFailure(label() + ": " + failure.what());
-  }
+  return namingThisField([&]() -> Control& { return setCaption(PlainText(value)); });
 }
 
 Control& Control::setValue(int value) {
@@ -159,6 +160,15 @@ Surface& Control::surface() {
 Control& Control::setPicture(std::shared_ptr<const Picture> picture) {
   surface().SetPicture(std::move(picture));
   return *this;
+}
+
+}  // namespace sylvandra
+
+namespace sylvandra {
+
+double RequireNonZero(double divisor, const Control& field) {
+  if (divisor == 0) throw field.failure("gives a division by zero");
+  return divisor;
 }
 
 }  // namespace sylvandra

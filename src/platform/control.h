@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/color.h"
+#include "platform/runtime_failure.h"
 #include "platform/surface.h"
 #include "platform/text_metrics.h"
 
@@ -54,6 +55,9 @@ class Control {
   double val() const;
   // The whole text as a number; otherwise a run-time failure naming this field.
   double number() const;
+  // A run-time failure naming this field and quoting its text: throw field.failure("must be
+  // greater than 0") reports "Foliar N: '-1' must be greater than 0".
+  RuntimeFailure failure(const std::string& what) const;
 
   // Caption of a button, label, option, check box or frame.
   const std::string& caption() const { return caption_; }
@@ -112,6 +116,9 @@ class Control {
 
  private:
   void clearOtherOptions();
+  // Runs step; a run-time failure inside it is reported under this field's label.
+  template <class Step>
+  decltype(auto) namingThisField(Step step) const;
 
   Window& window_;
   ControlKind kind_;
@@ -133,5 +140,8 @@ class Control {
   std::string container_;
   std::unique_ptr<Surface> surface_;
 };
+
+// A divisor computed from a field: a run-time failure naming the field and its text when it is 0.
+double RequireNonZero(double divisor, const Control& field);
 
 }  // namespace sylvandra

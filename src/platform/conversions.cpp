@@ -55,7 +55,7 @@ double ConvertNumberText(std::string_view number) {
     // Underflow reads as 0; overflow is an error rather than an infinity.
     const auto epos = normal.find_first_of("eE");
     if (epos != std::string::npos && normal.find('-', epos) != std::string::npos) return 0.0;
-    throw RuntimeFailure("'" + std::string(number) + "' is too large a number");
+    throw RuntimeFailure(QuotedText(number) + " is too large a number");
   }
   return value;
 }
@@ -95,7 +95,7 @@ Decimal ToDecimal(double value) {
 void RequireFiniteText(double value) {
   if (!std::isfinite(value)) {
     throw RuntimeFailure(std::isnan(value) ? "the result is not a number (0 / 0 or similar)"
-                                           : "the result is too large (a division by zero?)");
+                                           : "the result is too large to show");
   }
 }
 
@@ -308,7 +308,7 @@ double StrictNumber(std::string_view text, std::string_view field) {
     throw RuntimeFailure(std::string(field) + ": " + failure.what());
   }
   if (!value) {
-    throw RuntimeFailure(std::string(field) + ": '" + std::string(text) + "' is not a number");
+    throw RuntimeFailure(std::string(field) + ": " + QuotedText(text) + " is not a number");
   }
   return *value;
 }

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace sylvandra {
 
@@ -20,5 +21,11 @@ class ProgramEnded : public std::exception {
 
 // Throws a RuntimeFailure naming `what` unless `value` is finite.
 double RequireFinite(double value, const std::string& what);
+// Throws a RuntimeFailure naming `what` when `divisor` is 0; otherwise returns it.
+double RequireNonZero(double divisor, const std::string& what);
+
+// A text as a message quotes it: whole up to 40 characters, else its first 40 and "...", so that
+// a message box never outgrows the screen.
+std::string QuotedText(std::string_view text);
 
 }  // namespace sylvandra

@@ -49,6 +49,9 @@ class Window {
 
   // Runs once, when the window is first touched.
   virtual void Form_Load() {}
+  // Runs each time the introduction opens this window for a chapter, after showing it: what
+  // that chapter needs on entry (a fresh start, controls shown for that chapter only).
+  virtual void EnteredFromChapter([[maybe_unused]] int chapterIndex) {}
   // The title bar's close button: hides the window unless a window says otherwise.
   virtual void Form_Close() { setVisible(false); }
 

@@ -8,13 +8,14 @@
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/plot_frame.h"
+#include "plot/series_extremes.h"
 #include "plot/step_plot.h"
+#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {
 
-// Palette numbers of the series colours, by series 1..8 (white, yellow, light magenta, ...).
-constexpr std::array<int, kMaxSeries + 1> kStepColour = {0, 15, 14, 13, 12, 11, 10, 9, 8};
+// Palette numbers of the series colours, by series 1..8 (light red, yellow, light magenta, ...).
 constexpr std::array<int, kMaxSeries + 1> kXYColour = {0, 12, 14, 13, 15, 11, 10, 9, 8};
 
 constexpr double kDotRadius = 50;
@@ -23,25 +24,15 @@ constexpr double kDotRadius = 50;
 
 void GraphSteps(Program& program, const std::string& title, const SeriesNames& names, double xMax,
                 int nSeries, int nPoints, SeriesData& data, const SeriesValues& maxima) {
-  StepPlotStyle style;
-  for (int j = 1; j <= kMaxSeries; ++j) {
-    style.colour[j] = QBColor(kStepColour[j]);
-    style.drawStyle[j] = j % 5;
-  }
-  style.sampleFraction = 0.8;
-  style.setDrawWidth = true;
-  style.clearFirst = true;
-  style.clipToRange = true;
-  style.lift = 25;
-  DrawStepPlot(program.form("outpt"), "GraphSteps", title, names, xMax, nSeries, nPoints, data,
-               maxima, style);
+  DrawStepPlot(program.form<outpt>(), "GraphSteps", title, names, xMax, nSeries, nPoints, data,
+               maxima, StepPlotStyle::Shared());
 }
 
 void GraphXY(Program& program, const std::string& mode, const std::string& title, double xMax,
              double xMin, int nSeries, const SeriesNames& names, SeriesValues& maxima,
              SeriesValues& minima, int nPoints, const PointValues& xs, const SeriesData& ys) {
   RequirePlotSize("GraphXY", nSeries, nPoints);
-  Window& window = program.form("outpt");
+  Window& window = program.form<outpt>();
   Surface& surface = window.surface();
   surface.DrawWidth = 3;
 
@@ -117,10 +108,45 @@ void GraphXY(Program& program, const std::string& mode, const std::string& title
 
 void GraphPlotRecordXY(Program& program, const std::string& mode, const std::string& title) {
   PlotRecord& plot = program.state<PlotRecord>();
-  program.form("outpt").setVisible(false);
+  program.form<outpt>().setVisible(false);
   GraphXY(program, mode, title, plot.PlotXMax, plot.PlotXMin, static_cast<int>(plot.PlotNSer),
           plot.PlotName, plot.PlotMax, plot.PlotMin, static_cast<int>(plot.PlotNPts), plot.PlotX,
           plot.PlotY);
+}
+
+}  // namespace sylvandra
+
+namespace sylvandra {
+
+void GraphSeriesXY(Program& program, const XYGraph& graph) {
+  const int nSeries = static_cast<int>(graph.series.size());
+  const int nPoints = static_cast<int>(graph.xs.size());
+  RequirePlotSize("GraphXY", nSeries, nPoints);
+  for (const XYGraph::Series& series : graph.series) {
+    if (series.values.size() != graph.xs.size()) {
+      throw RuntimeFailure("GraphXY: series " + series.name + " has " +
+                           std::to_string(series.values.size()) + " points for " +
+                           std::to_string(nPoints) + " x values");
+    }
+  }
+  PlotRecord& plot = program.state<PlotRecord>();
+  for (int t = 1; t <= nPoints; ++t) plot.PlotX[t] = graph.xs[t - 1];
+  for (int s = 1; s <= nSeries; ++s) {
+    plot.PlotName[s] = graph.series[s - 1].name;
+    for (int t = 1; t <= nPoints; ++t) plot.PlotY[s][t] = graph.series[s - 1].values[t - 1];
+  }
+  FindSeriesExtremes(plot.PlotY, nSeries, nPoints, plot.PlotMax, plot.PlotMin);
+  for (const auto& [a, b] : graph.sharedMaxima) ShareMaximum(plot.PlotMax, a, b);
+  if (graph.xRange) {
+    plot.PlotXMin = graph.xRange->first;
+    plot.PlotXMax = graph.xRange->second;
+  } else {
+    FindRange(plot.PlotX, nPoints, plot.PlotXMax, plot.PlotXMin);
+  }
+  plot.PlotNSer = nSeries;
+  plot.PlotNPts = nPoints;
+  if (graph.adjustScales) graph.adjustScales(plot);
+  GraphPlotRecordXY(program, graph.mode, graph.title);
 }
 
 }  // namespace sylvandra

@@ -6,7 +6,11 @@
 // as lines ("L") or dots ("P"), with a common range below zero when a series goes negative.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "plot/plot_record.h"
 
@@ -30,5 +34,28 @@ void GraphXY(Program& program, const std::string& mode, const std::string& title
 // Draws the program-wide plot record (PlotXMax ... PlotY, PlotNSer series of PlotNPts points)
 // with GraphXY, hiding the output window first so that it comes up afresh.
 void GraphPlotRecordXY(Program& program, const std::string& mode, const std::string& title);
+
+// A graph of series against x values, as a window computed them.
+struct XYGraph {
+  struct Series {
+    std::string name{};
+    std::vector<double> values{};  // values[t - 1] is point t
+  };
+  std::string mode = "L";  // "L" lines, "P" dots
+  std::string title{};       // the x axis caption
+  std::vector<double> xs{};  // xs[t - 1] is the x of point t
+  std::vector<Series> series{};
+  // {xMin, xMax}; unset: the lowest and highest x.
+  std::optional<std::pair<double, double>> xRange{};
+  // Pairs of series numbers (1..8) drawn on one scale, the larger maximum of the two.
+  std::vector<std::pair<int, int>> sharedMaxima{};
+  // Changes the scales after the extremes are found and shared (fixed or rounded tops).
+  std::function<void(PlotRecord&)> adjustScales{};
+};
+
+// Fills the program-wide plot record from `graph` (points, names, counts, each series' extremes
+// from the empty range, the shared maxima, the x range) and draws it with GraphPlotRecordXY.
+// More series or points than the record holds is a run-time failure, before anything changes.
+void GraphSeriesXY(Program& program, const XYGraph& graph);
 
 }  // namespace sylvandra

@@ -9,6 +9,17 @@
 
 namespace sylvandra {
 
+StepPlotStyle StepPlotStyle::Shared() {
+  // Palette numbers by series 1..8: white, yellow, light magenta, light red, ..., grey.
+  constexpr std::array<int, kMaxSeries + 1> kStepColour = {0, 15, 14, 13, 12, 11, 10, 9, 8};
+  StepPlotStyle style;
+  for (int j = 1; j <= kMaxSeries; ++j) {
+    style.colour[j] = QBColor(kStepColour[j]);
+    style.drawStyle[j] = j % 5;
+  }
+  return style;
+}
+
 void RequirePlotSize(const std::string& plotter, int nSeries, int nPoints) {
   if (nSeries > kMaxSeries) {
     throw RuntimeFailure(plotter + ": " + std::to_string(nSeries) +

@@ -1,19 +1,9 @@
 #include "shell/a_intro.h"
 
-#include "shell/output_windows.h"
 #include "shell/shell_state.h"
 #include "shell/shell_style.h"
 
 namespace sylvandra {
-namespace {
-
-// Select indices of the chapters whose buttons do more than open a window.
-constexpr int kAcidificationChapter = 2;
-constexpr int kSequoiaChapter = 6;
-constexpr int kAirPollutionChapter = 14;
-constexpr int kBiodiversityChapter = 15;
-
-}  // namespace
 
 A_Intro::A_Intro(Program& program)
     : Window(program, kName, "Introduction", {1800, 1500, 7215, 6495}, kShellBackground) {
@@ -37,55 +27,32 @@ const ChapterEntry& A_Intro::chapter() const {
   return Catalogue().at(static_cast<size_t>(chapterIndex()));
 }
 
-Window* A_Intro::ShowIfBuilt(std::string_view name) {
-  if (name.empty() || !program().knowsWindow(name)) return nullptr;
-  Window& window = program().form(name);
-  window.Show();
-  return &window;
-}
-
-Window* A_Intro::OpenSubExercise(int button) {
-  return ShowIfBuilt(chapter().buttons[static_cast<size_t>(button)].window);
-}
-
-void A_Intro::SetPollutionControlsVisible(Window& watersheds, bool visible) {
-  static constexpr const char* kPollutionControls[] = {
-      "Label11",    "DepRamp", "WeatherRate", "Label10", "Ozone",  "SulfCapac", "Label1", "Label12",
-      "NoControls", "Cap",     "Reduce",      "Label13", "Label3", "CEC",       "Label9"};
-  for (const char* name : kPollutionControls) {
-    if (Control* control = watersheds.find(name)) control->setVisible(visible);
+void A_Intro::OpenExercise(std::string_view name) {
+  if (name.empty()) return;
+  if (!program().knowsWindow(name)) {
+    program().MsgBox("This exercise is not available in this version of the program yet.", 0,
+                     std::string(chapter().title));
+    return;
   }
+  Window& exercise = program().form(name);
+  exercise.Show();
+  exercise.EnteredFromChapter(chapterIndex());
 }
 
 void A_Intro::Continue_Click() {
-  Window* exercise = ShowIfBuilt(chapter().continueWindow);
-  if (exercise && chapterIndex() == kSequoiaChapter) {
-    // Every visit to the grove starts from its initial state: run the window's Restart.
-    Control* restart = exercise->find("Command2");
-    if (restart && restart->onClick) program().runHandler(*exercise, restart->onClick);
-  }
+  OpenExercise(chapter().continueWindow);
 }
 
 void A_Intro::Command1_Click() {
-  if (!OpenSubExercise(0)) return;
-  if (chapterIndex() == kBiodiversityChapter) {
-    program().form<outpt>().setVisible(false);
-    // Hook: the species-area set-up (random maps, argument 1) runs here once the
-    // biodiversity exercise provides it. Until then the window opens without new maps.
-  }
+  OpenExercise(chapter().buttons[0].window);
 }
 
 void A_Intro::Command2_Click() {
-  if (!OpenSubExercise(1)) return;
-  if (chapterIndex() == kBiodiversityChapter) program().form<outmap>().setVisible(true);
+  OpenExercise(chapter().buttons[1].window);
 }
 
 void A_Intro::Command3_Click() {
-  Window* exercise = OpenSubExercise(2);
-  if (!exercise) return;
-  // The watershed window serves two chapters: the pollution controls belong to chapter 25.
-  if (chapterIndex() == kAcidificationChapter) SetPollutionControlsVisible(*exercise, false);
-  if (chapterIndex() == kAirPollutionChapter) SetPollutionControlsVisible(*exercise, true);
+  OpenExercise(chapter().buttons[2].window);
 }
 
 void A_Intro::Return_Click() {

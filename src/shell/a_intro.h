@@ -1,8 +1,9 @@
 // The introduction window: describes the chosen chapter and opens its exercise window, through
-// "Continue" or up to three sub-exercise buttons. Exercise windows open only once they are
-// built into the program; until then their buttons do nothing.
+// "Continue" or up to three sub-exercise buttons. A button whose exercise window is not part of
+// the program yet says so in a message box.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/program.h"
@@ -37,11 +38,8 @@ class A_Intro : public Window {
  private:
   const ChapterEntry& chapter() const;
   int chapterIndex() const;
-  // Shows the named exercise window if the program has it; returns it, or nullptr.
-  Window* ShowIfBuilt(std::string_view name);
-  Window* OpenSubExercise(int button);
-  // The 15 controls of the watershed window that belong to the pollution scenarios.
-  static void SetPollutionControlsVisible(Window& watersheds, bool visible);
+  // Shows the named exercise window and lets it set itself up for the chapter.
+  void OpenExercise(std::string_view name);
 };
 
 }  // namespace sylvandra

@@ -34,4 +34,9 @@ outmap::outmap(Program& program) : Window(program, kName, "Maps", {5760, 1020, 6
   surface().SetPicture(CoastMapPicture(width(), height()));
 }
 
+void HideWithOutput(Window& exercise) {
+  exercise.setVisible(false);
+  exercise.program().form<outpt>().setVisible(false);
+}
+
 }  // namespace sylvandra

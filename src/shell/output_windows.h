@@ -39,4 +39,7 @@ class outmap : public Window {
   explicit outmap(Program& program);
 };
 
+// What "Return" does in most exercise windows: hides the window and the output window.
+void HideWithOutput(Window& exercise);
+
 }  // namespace sylvandra

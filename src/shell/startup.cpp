@@ -1,9 +1,9 @@
 #include "shell/startup.h"
 
-#include "exercises/carbon_water/ex0_ask.h"
-#include "exercises/carbon_water/ex10_ask.h"
-#include "exercises/carbon_water/ex11_ask.h"
-#include "exercises/carbon_water/ex12_ask.h"
+#include "exercises/biogeochem/windows.h"
+#include "exercises/carbon_water/windows.h"
+#include "exercises/population/windows.h"
+#include "game/windows.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/ex16_ask.h"
@@ -20,13 +20,13 @@ void RegisterShellWindows(Program& program) {
   program.registerWindow<outmap>();
 }
 
-// Exercise windows: one line each.
+// Each exercise folder registers its own windows.
 void RegisterWindows(Program& program) {
   RegisterShellWindows(program);
-  program.registerWindow<Ex0Ask>();
-  program.registerWindow<Ex10Ask>();
-  program.registerWindow<EX11Ask>();
-  program.registerWindow<EX12Ask>();
+  RegisterCarbonWaterWindows(program);
+  RegisterBiogeochemWindows(program);
+  RegisterPopulationWindows(program);
+  RegisterGameWindows(program);
 }
 
 void StartProgram(Program& program) {

@@ -6,18 +6,14 @@
 #include "exercises/carbon_water/ex11_ask.h"
 #include "platform/program.h"
 #include "plot/plot_record.h"
-#include "shell/startup.h"
-#include "unit/test_host.h"
+#include "unit/exercise_fixture.h"
 
 namespace sylvandra {
 namespace {
 
-class EX11AskTest : public ::testing::Test {
+class EX11AskTest : public testing::ExerciseTest<EX11Ask> {
  protected:
-  EX11AskTest() : program(host) {
-    RegisterWindows(program);
-    w = &program.form<EX11Ask>();
-  }
+  EX11AskTest() : w(&ExerciseTest::w()) {}
 
   std::string totals() const {
     std::string all;
@@ -27,9 +23,7 @@ class EX11AskTest : public ::testing::Test {
   }
   PlotRecord& plot() { return program.state<PlotRecord>(); }
 
-  testing::TestHost host;
-  Program program;
-  EX11Ask* w = nullptr;
+  EX11Ask* w;
 };
 
 TEST_F(EX11AskTest, HoldsTheMeasuredYears) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/program.h"
@@ -20,32 +21,17 @@
 namespace sylvandra {
 namespace {
 
-// An exercise window with the named controls; its Command2 (the sequoia window's Restart)
-// records whether the window was already showing when it ran.
+// An exercise window that records each chapter it was opened for, and whether it was
+// already showing when its chapter hook ran.
 class StubExercise : public Window {
  public:
-  StubExercise(Program& program, const std::string& name, const std::vector<std::string>& controls)
-      : Window(program, name, name, {0, 0, 3000, 3000}) {
-    double top = 0;
-    for (const std::string& control : controls) {
-      Control& added = addLabel(control, control, {0, top, 1000, 200});
-      top += 200;
-      if (control == "Command2") {
-        added.onClick = [this] { restartsWhileShown.push_back(visible()); };
-      }
-    }
+  StubExercise(Program& program, const std::string& name)
+      : Window(program, name, name, {0, 0, 3000, 3000}) {}
+  void EnteredFromChapter(int chapterIndex) override {
+    entries.emplace_back(chapterIndex, visible());
   }
-  std::vector<bool> restartsWhileShown;
+  std::vector<std::pair<int, bool>> entries;
 };
-
-// Fifteen controls of the watershed window belong to the pollution scenarios; the stub lacks
-// five of them (a missing control is skipped) and has one that is not among them.
-const std::vector<std::string> kWatershedControls = {
-    "Label11", "DepRamp", "WeatherRate", "Label10", "Ozone",   "SulfCapac",
-    "Label1",  "Label12", "NoControls",  "Cap",     "Execute", "Command2"};
-const std::vector<std::string> kPollutionControlsPresent = {
-    "Label11",   "DepRamp", "WeatherRate", "Label10",    "Ozone",
-    "SulfCapac", "Label1",  "Label12",     "NoControls", "Cap"};
 
 const char* const kExerciseWindows[] = {"Ex0Ask",  "Ex1Ask",   "Ex2aAsk", "Ex2bAsk", "Ex2cAsk",
                                         "Ex3Ask",  "Ex41Ask",  "EX42Ask", "Ex5Ask",  "Ex6Ask",
@@ -58,10 +44,8 @@ class ShellNavigationTest : public ::testing::Test {
     StartProgram(program);
     for (const char* name : kExerciseWindows) {
       const std::string windowName = name;
-      const std::vector<std::string> controls =
-          windowName == "Ex2cAsk" ? kWatershedControls : std::vector<std::string>{"Command2"};
-      program.registerWindow(windowName, [windowName, controls](Program& p) {
-        return std::make_unique<StubExercise>(p, windowName, controls);
+      program.registerWindow(windowName, [windowName](Program& p) {
+        return std::make_unique<StubExercise>(p, windowName);
       });
     }
   }
@@ -130,42 +114,27 @@ TEST_F(ShellNavigationTest, ContinueOpensTheChaptersWindow) {
   EXPECT_TRUE(host.failures.empty());
 }
 
-TEST_F(ShellNavigationTest, SequoiaChapterRestartsTheGroveAfterShowingIt) {
+TEST_F(ShellNavigationTest, OpeningAnExerciseRunsItsChapterHookOnceShown) {
+  // Continue and the sub-exercise buttons hand the chapter to the window they open, after
+  // showing it; the window decides what that chapter needs (a restart, controls shown).
   Choose(6);
   program.click(intro().Continue);
   program.click(intro().Continue);
-  EXPECT_EQ(stub("Ex6Ask").restartsWhileShown, (std::vector<bool>{true, true}));
-  // Other chapters open their window without running its Command2.
-  Choose(0);
-  program.click(intro().Continue);
-  EXPECT_TRUE(stub("Ex0Ask").restartsWhileShown.empty());
-}
-
-TEST_F(ShellNavigationTest, WatershedWindowShowsPollutionControlsOnlyForChapter25) {
-  Choose(2);
-  program.click(intro().Command3);
-  StubExercise& watersheds = stub("Ex2cAsk");
-  EXPECT_TRUE(watersheds.visible());
-  for (const std::string& name : kPollutionControlsPresent) {
-    EXPECT_FALSE(watersheds.control(name).visible()) << name;
-  }
-  EXPECT_TRUE(watersheds.control("Execute").visible());
-
-  watersheds.Hide();
-  program.click(intro().Return);
-  Choose(14);
-  program.click(intro().Command3);
-  EXPECT_TRUE(watersheds.visible());
-  for (const std::string& name : kPollutionControlsPresent) {
-    EXPECT_TRUE(watersheds.control(name).visible()) << name;
-  }
-  // Continue (hidden for chapter 25) leaves the controls as they are.
+  EXPECT_EQ(stub("Ex6Ask").entries, (std::vector<std::pair<int, bool>>{{6, true}, {6, true}}));
   program.click(intro().Return);
   Choose(2);
   program.click(intro().Command3);
+  program.click(intro().Return);
   Choose(14);
-  program.click(intro().Continue);
-  EXPECT_FALSE(watersheds.control("Ozone").visible());
+  program.click(intro().Command3);
+  EXPECT_EQ(stub("Ex2cAsk").entries, (std::vector<std::pair<int, bool>>{{2, true}, {14, true}}));
+  Choose(15);
+  program.click(intro().Command1);
+  program.click(intro().Command2);
+  program.click(intro().Command3);
+  EXPECT_EQ(stub("Ex14aAsk").entries, (std::vector<std::pair<int, bool>>{{15, true}}));
+  EXPECT_EQ(stub("Ex14bAsk").entries, (std::vector<std::pair<int, bool>>{{15, true}}));
+  EXPECT_EQ(stub("Ex5Ask").entries, (std::vector<std::pair<int, bool>>{{15, true}}));
   EXPECT_TRUE(host.failures.empty());
 }
 
@@ -196,17 +165,6 @@ TEST_F(ShellNavigationTest, SubExerciseButtonsOpenTheirWindows) {
       if (window->name() != "A_Select" && window->name() != "A_Intro") window->Hide();
     }
   }
-}
-
-TEST_F(ShellNavigationTest, BiodiversityButtonsManageTheOutputAndMapWindows) {
-  Choose(15);
-  output().Show();
-  program.click(intro().Command1);
-  EXPECT_FALSE(output().visible());
-  EXPECT_EQ(program.loaded("outmap"), nullptr);
-  program.click(intro().Command2);
-  EXPECT_TRUE(program.form<outmap>().visible());
-  EXPECT_TRUE(stub("Ex14bAsk").visible());
 }
 
 TEST_F(ShellNavigationTest, ReturnResetsTheIntroductionButKeepsCaptions) {

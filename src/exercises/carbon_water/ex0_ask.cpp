@@ -6,6 +6,7 @@
 #include "exercises/carbon_water/som_model.h"
 #include "platform/conversions.h"
 #include "platform/runtime_failure.h"
+#include "shell/output_windows.h"
 #include "plot/step_plot.h"
 
 namespace sylvandra {
@@ -38,7 +39,7 @@ Ex0Ask::Ex0Ask(Program& program)
 }
 
 void Ex0Ask::Command1_Click() {
-  Window& output = program().form("outpt");
+  Window& output = program().form<outpt>();
   output.surface().Cls();
   output.setVisible(false);
 
@@ -77,8 +78,7 @@ void Ex0Ask::Command1_Click() {
 }
 
 void Ex0Ask::Command2_Click() {
-  program().form("outpt").setVisible(false);
-  setVisible(false);
+  HideWithOutput(*this);
 }
 
 void Ex0Ask::GraphSOM(const std::string& title, const SeriesNames& names, double xMax, int nSeries,
@@ -104,7 +104,7 @@ void Ex0Ask::GraphSOM(const std::string& title, const SeriesNames& names, double
   style.clearFirst = false;
   style.clipToRange = false;
   style.lift = 0;
-  DrawStepPlot(program().form("outpt"), "GraphSOM", title, names, xMax, nSeries, nPoints, data,
+  DrawStepPlot(program().form<outpt>(), "GraphSOM", title, names, xMax, nSeries, nPoints, data,
                SomMax, style);
 }
 

@@ -6,8 +6,7 @@
 #include "exercises/carbon_water/carbon_balance_model.h"
 #include "platform/field_rollback.h"
 #include "plot/graph.h"
-#include "plot/plot_record.h"
-#include "plot/series_extremes.h"
+#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {
@@ -71,18 +70,17 @@ void Ex10Ask::CalcGCE_Click() {
   });
 }
 
+std::vector<double> Ex10Ask::ColumnValues(const ControlArray& column) const {
+  std::vector<double> values;
+  for (int r = 0; r < kHours; ++r) values.push_back(column(r).val());
+  return values;
+}
+
 void Ex10Ask::GraphVersusPar(const ControlArray& column, const char* name) {
-  PlotRecord& plot = program().state<PlotRecord>();
-  for (int r = 0; r < kHours; ++r) {
-    plot.PlotX[r + 1] = PAR(r).val();
-    plot.PlotY[1][r + 1] = column(r).val();
-  }
-  FindSeriesExtremes(plot.PlotY, 1, kHours, plot.PlotMax, plot.PlotMin);
-  FindRange(plot.PlotX, kHours, plot.PlotXMax, plot.PlotXMin);
-  plot.PlotNSer = 1;
-  plot.PlotName[1] = name;
-  plot.PlotNPts = kHours;
-  GraphPlotRecordXY(program(), "P", "PAR");
+  GraphSeriesXY(program(), {.mode = "P",
+                            .title = "PAR",
+                            .xs = ColumnValues(PAR),
+                            .series = {{name, ColumnValues(column)}}});
 }
 
 void Ex10Ask::GraphGCE_Click() {
@@ -94,32 +92,22 @@ void Ex10Ask::GraphNCE_Click() {
 }
 
 void Ex10Ask::GraphhAll_Click() {
-  PlotRecord& plot = program().state<PlotRecord>();
-  for (int r = 0; r < kHours; ++r) {
-    const int t = r + 1;
-    plot.PlotX[t] = t;
-    plot.PlotY[1][t] = PAR(r).val();
-    plot.PlotY[2][t] = TC(r).val();
-    plot.PlotY[3][t] = NEE(r).val();
-    plot.PlotY[4][t] = GCE(r).val();
-  }
-  FindSeriesExtremes(plot.PlotY, 4, kHours, plot.PlotMax, plot.PlotMin);
+  std::vector<double> hours;
+  for (int t = 1; t <= kHours; ++t) hours.push_back(t);
   // The two carbon series on one scale, so that their heights compare directly.
-  ShareMaximum(plot.PlotMax, 3, 4);
-  plot.PlotXMax = kHours;
-  plot.PlotXMin = 0;
-  plot.PlotNSer = 4;
-  plot.PlotName[1] = "PAR";
-  plot.PlotName[2] = "Tc";
-  plot.PlotName[3] = "NCE";
-  plot.PlotName[4] = "GCE";
-  plot.PlotNPts = kHours;
-  GraphPlotRecordXY(program(), "L", "Hour");
+  GraphSeriesXY(program(), {.mode = "L",
+                            .title = "Hour",
+                            .xs = hours,
+                            .series = {{"PAR", ColumnValues(PAR)},
+                                       {"Tc", ColumnValues(TC)},
+                                       {"NCE", ColumnValues(NEE)},
+                                       {"GCE", ColumnValues(GCE)}},
+                            .xRange = {{0, kHours}},
+                            .sharedMaxima = {{3, 4}}});
 }
 
 void Ex10Ask::Return_Click() {
-  setVisible(false);
-  program().form("outpt").setVisible(false);
+  HideWithOutput(*this);
 }
 
 }  // namespace sylvandra

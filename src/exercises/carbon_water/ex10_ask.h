@@ -4,6 +4,8 @@
 // course on the output window.
 #pragma once
 
+#include <vector>
+
 #include "platform/program.h"
 #include "platform/window.h"
 
@@ -51,7 +53,9 @@ class Ex10Ask : public Window {
   ControlArray& GCE = array("GCE");
 
  private:
-  // Plots series 1 of the plot record (filled from `column`) against PAR as dots.
+  // The hourly values of a column, read leniently.
+  std::vector<double> ColumnValues(const ControlArray& column) const;
+  // Plots `column` against PAR as dots.
   void GraphVersusPar(const ControlArray& column, const char* name);
 };
 

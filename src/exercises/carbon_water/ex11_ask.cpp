@@ -5,8 +5,7 @@
 
 #include "platform/field_rollback.h"
 #include "plot/graph.h"
-#include "plot/plot_record.h"
-#include "plot/series_extremes.h"
+#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {
@@ -92,28 +91,23 @@ void EX11Ask::CalcTots_Click() {
 }
 
 void EX11Ask::GraphAll_Click() {
-  PlotRecord& plot = program().state<PlotRecord>();
+  std::vector<double> months, precipitation, runoff;
   for (int i = 0; i < kMonths; ++i) {
-    const int t = i + 1;
-    plot.PlotX[t] = t;
-    plot.PlotY[1][t] = Prec1(i).val();
-    plot.PlotY[2][t] = Runoff1(i).val();
+    months.push_back(i + 1);
+    precipitation.push_back(Prec1(i).val());
+    runoff.push_back(Runoff1(i).val());
   }
-  FindSeriesExtremes(plot.PlotY, 2, kMonths, plot.PlotMax, plot.PlotMin);
   // Precipitation and runoff on one scale, so that their heights compare directly.
-  ShareMaximum(plot.PlotMax, 1, 2);
-  plot.PlotXMax = kMonths;
-  plot.PlotXMin = 0;
-  plot.PlotNSer = 2;
-  plot.PlotName[1] = "Precip";
-  plot.PlotName[2] = "Runoff";
-  plot.PlotNPts = kMonths;
-  GraphPlotRecordXY(program(), "L", "Month");
+  GraphSeriesXY(program(), {.mode = "L",
+                            .title = "Month",
+                            .xs = months,
+                            .series = {{"Precip", precipitation}, {"Runoff", runoff}},
+                            .xRange = {{0, kMonths}},
+                            .sharedMaxima = {{1, 2}}});
 }
 
 void EX11Ask::Return_Click() {
-  setVisible(false);
-  program().form("outpt").setVisible(false);
+  HideWithOutput(*this);
 }
 
 }  // namespace sylvandra

@@ -1,0 +1,11 @@
+// Biogeochemistry exercises: the windows of this folder, made reachable by name. Adding a window to the
+// program is one line in windows.cpp.
+#pragma once
+
+namespace sylvandra {
+
+class Program;
+
+void RegisterBiogeochemWindows(Program& program);
+
+}  // namespace sylvandra

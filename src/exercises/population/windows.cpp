@@ -1,0 +1,11 @@
+#include "exercises/population/windows.h"
+
+#include "platform/program.h"
+
+namespace sylvandra {
+
+void RegisterPopulationWindows([[maybe_unused]] Program& program) {
+  // One program.registerWindow<W>() line per window of this folder.
+}
+
+}  // namespace sylvandra
