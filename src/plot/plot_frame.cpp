@@ -14,9 +14,16 @@ PlotFrame PlotFrame::Of(const Surface& surface) {
   return frame;
 }
 
+void DrawFrameLine(Surface& surface, double x1, double y1, double x2, double y2) {
+  const int dashes = surface.DrawStyle;
+  surface.DrawStyle = 0;
+  surface.Line(x1, y1, x2, y2);
+  surface.DrawStyle = dashes;
+}
+
 void DrawAxes(Surface& surface, const PlotFrame& frame) {
-  surface.Line(frame.left, frame.top, frame.left, frame.bottom);
-  surface.Line(frame.left, frame.bottom, frame.right, frame.bottom);
+  DrawFrameLine(surface, frame.left, frame.top, frame.left, frame.bottom);
+  DrawFrameLine(surface, frame.left, frame.bottom, frame.right, frame.bottom);
 }
 
 void PrintXCaption(Surface& surface, const PlotFrame& frame, const std::string& title) {

@@ -26,6 +26,9 @@ inline constexpr double kLegendCaptionX = 50;  // L - 700
 
 // The y axis and the x axis, in the fore colour.
 void DrawAxes(Surface& surface, const PlotFrame& frame);
+// A line of the frame in the fore colour, always solid whatever dash style an earlier graph's
+// series left on the surface; the surface keeps that style for whoever draws next.
+void DrawFrameLine(Surface& surface, double x1, double y1, double x2, double y2);
 // The x-axis caption, centred by eye under the axis at 0.45 x W, 300 twips below it.
 void PrintXCaption(Surface& surface, const PlotFrame& frame, const std::string& title);
 // "Name", "Line", "Max." down the left of the legend strip.

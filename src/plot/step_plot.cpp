@@ -1,5 +1,6 @@
 #include "plot/step_plot.h"
 
+#include <cmath>
 #include <string>
 
 #include "platform/conversions.h"
@@ -33,14 +34,50 @@ void RequirePlotSize(const std::string& plotter, int nSeries, int nPoints) {
   }
 }
 
+namespace {
+
+// Refuses, before anything is drawn or clipped, a step plot with a label or point that is not a
+// finite number. The points are computed exactly as they will be drawn.
+void CheckStepPlot(const PlotFrame& frame, const std::string& title, const SeriesNames& names,
+                   double xMax, int nSeries, int nPoints, const SeriesData& data,
+                   const SeriesValues& maxima, const StepPlotStyle& style) {
+  const double T = frame.top, B = frame.bottom;
+  for (int i = 1; i <= 10; ++i) {
+    if (!std::isfinite(xMax / 10 * i)) {
+      throw RuntimeFailure(title + ": the end of the x axis is too large to draw");
+    }
+  }
+  for (int j = 1; j <= nSeries; ++j) {
+    const std::string what = names[j].empty() ? "series " + std::to_string(j) : names[j];
+    if (!std::isfinite(maxima[j])) {
+      throw RuntimeFailure(what + ": the maximum is too large to draw");
+    }
+    if (maxima[j] == 0) continue;
+    for (int t = 1; t <= nPoints; ++t) {
+      double value = data[j][t];
+      if (style.clipToRange) {
+        if (value < 0) value = 0;
+        if (value > maxima[j]) value = maxima[j];
+      }
+      if (!std::isfinite(B - (B - T) * value / maxima[j] - style.lift)) {
+        throw RuntimeFailure(what + ": the values are too large to draw against the maximum " +
+                             PrintText(maxima[j]));
+      }
+    }
+  }
+}
+
+}  // namespace
+
 void DrawStepPlot(Window& window, const std::string& plotter, const std::string& title,
                   const SeriesNames& names, double xMax, int nSeries, int nPoints, SeriesData& data,
                   const SeriesValues& maxima, const StepPlotStyle& style) {
   RequirePlotSize(plotter, nSeries, nPoints);
   Surface& surface = window.surface();
-  if (style.setDrawWidth) surface.DrawWidth = 3;
   const PlotFrame frame = PlotFrame::Of(surface);
   const double L = frame.left, T = frame.top, B = frame.bottom, R = frame.right;
+  CheckStepPlot(frame, title, names, xMax, nSeries, nPoints, data, maxima, style);
+  if (style.setDrawWidth) surface.DrawWidth = 3;
 
   window.setVisible(true);
   if (style.clearFirst) surface.Cls();
@@ -71,10 +108,8 @@ void DrawStepPlot(Window& window, const std::string& plotter, const std::string&
     }
     // Without a maximum there is no scale, and without points nothing to join.
     if (maxima[j] == 0 || nPoints < 1) continue;
-    // The move to the first point draws nothing, so check it here.
     surface.CurrentX = L + (R - L) * 1 / nPoints;
-    surface.CurrentY =
-        RequireFinite(B - (B - T) * data[j][1] / maxima[j], plotter + ": series " + names[j]);
+    surface.CurrentY = B - (B - T) * data[j][1] / maxima[j];
     for (int t = 2; t <= nPoints; ++t) {
       const double x = L + (R - L) * t / nPoints;
       const double y = B - (B - T) * data[j][t] / maxima[j] - style.lift;

@@ -250,6 +250,13 @@ TEST_F(EX12AskTest, WorksheetGivesSaturationVapourPressure) {
   program.click(w.VPDCalc);
   ASSERT_EQ(host.failures.size(), 2u);
   EXPECT_EQ(w.VP.text(), " 2.338 ");
+  // Below -237.3 C the pressure is too large to show: the temperature typed is named.
+  program.type(w.VPDTemp, "-240");
+  program.click(w.VPDCalc);
+  ASSERT_EQ(host.failures.size(), 3u);
+  EXPECT_EQ(host.failures[2].message,
+            "Worksheet Temperature: '-240' gives a vapour pressure too large to show");
+  EXPECT_EQ(w.VP.text(), " 2.338 ");
 }
 
 TEST_F(EX12AskTest, ReturnHidesTheWindowAndKeepsItsFields) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -321,6 +322,69 @@ TEST_F(PlotTest, AValueThatCannotBeDrawnIsAFailureNotAMark) {
                        plot.PlotX, plot.PlotY),
                RuntimeFailure);
   for (const Mark& m : marks()) EXPECT_TRUE(std::isfinite(m.y1) && std::isfinite(m.y2));
+}
+
+TEST_F(PlotTest, AGraphThatCannotBeDrawnIsRefusedBeforeAnythingChanges) {
+  // Values that are finite but whose scaled position is not: the scaling product overflows
+  // before it is divided, or the depth below zero has no finite percentage. Each refusal names
+  // the series (or the x caption) at fault and leaves the previous graph and window state.
+  struct Case {
+    const char* what;
+    double y1, y2, x2;
+    const char* message;
+  };
+  const Case cases[] = {
+      // max 1e305, min 0: Q x 100 x 1e305 overflows before the division by 1e305.
+      {"huge value", 1e305, 0, 1, "NCE: the values are too large to draw"},
+      // min -1e308 with max 1e308: 100 x 1e308 overflows, so the depth below zero is infinite.
+      {"huge range", 1e308, -1e308, 1,
+       "NCE: the values below zero are too large to draw against the maximum"},
+      // max 0, min -1e308: max becomes 3e308, which is not finite.
+      {"no maximum", 0, -1e308, 1, "NCE: the values are too large to draw"},
+      // x from -1e308 to 1e308: the span overflows.
+      {"huge x", 1, 2, 1e308, "PAR: the x values are too far apart to draw"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    output().surface().Cls();
+    output().surface().Print("old graph");
+    output().setVisible(true);
+    PlotRecord& record = program.state<PlotRecord>();
+    record.PlotName[1] = "NCE";
+    record.PlotX[1] = 0;
+    record.PlotX[2] = c.x2;
+    record.PlotY[1][1] = c.y1;
+    record.PlotY[1][2] = c.y2;
+    record.PlotMax[1] = std::max(c.y1, c.y2);
+    record.PlotMin[1] = std::min(c.y1, c.y2);
+    record.PlotXMin = c.x2 == 1e308 ? -1e308 : 0;
+    record.PlotXMax = c.x2;
+    record.PlotNSer = 1;
+    record.PlotNPts = 2;
+    const SeriesValues maximaBefore = record.PlotMax;
+    try {
+      GraphPlotRecordXY(program, "P", "PAR");
+      ADD_FAILURE() << "drawn";
+    } catch (const RuntimeFailure& failure) {
+      EXPECT_STREQ(failure.what(), c.message);
+    }
+    EXPECT_TRUE(output().visible());
+    ASSERT_EQ(marks().size(), 1u);
+    EXPECT_EQ(marks()[0].text, "old graph");
+    EXPECT_EQ(record.PlotMax, maximaBefore);
+  }
+}
+
+TEST_F(PlotTest, FrameLinesAreSolidWhateverTheLastSeriesLeft) {
+  output().surface().DrawStyle = 4;
+  plot.PlotName[1] = "a";
+  plot.PlotMax[1] = 1;
+  GraphSteps(program, "x", plot.PlotName, 10, 1, 2, plot.PlotY, plot.PlotMax);
+  const std::vector<Mark> black = Lines(kBlack);
+  ASSERT_EQ(black.size(), 2u);  // the two axes
+  for (const Mark& axis : black) EXPECT_EQ(axis.style, 0);
+  // The series' dash style stays on the surface for whoever draws next.
+  EXPECT_EQ(output().surface().DrawStyle, 1);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include "exercises/carbon_water/som_model.h"
 #include "platform/conversions.h"
 #include "platform/runtime_failure.h"
-#include "shell/output_windows.h"
 #include "plot/step_plot.h"
+#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {
@@ -46,8 +46,7 @@ void Ex0Ask::Command1_Click() {
   // The fields are read once: nothing changes them during the run.
   const double initialPool = SOM.val();
   if (!(std::fabs(initialPool) <= kSomLargestPool)) {
-    throw RuntimeFailure(SOM.label() + ": '" + SOM.text() +
-                         "' is too large a pool for the model (at most 1E+300 g/m2)");
+    throw SOM.failure("is too large a pool for the model (at most 1E+300 g/m2)");
   }
   const double turnover = TurnOvr.val();
   const double inputs = Inputs.val();

@@ -89,18 +89,18 @@ void EX12Ask::Command1_Click() {
   // The inputs that cannot be computed with are refused before any result changes.
   const double foliarN = FoliarN.number();
   if (!(foliarN > 0)) {
-    throw RuntimeFailure(FoliarN.label() + ": must be greater than 0 (got '" + FoliarN.text() +
-                         "')");
+    throw RuntimeFailure(FoliarN.label() + ": must be greater than 0 (got " +
+                         QuotedText(FoliarN.text()) + ")");
   }
   const double par = PAR.number();
   if (par + LightHalfSaturation(foliarN) == 0) {
     throw RuntimeFailure(PAR.label() + ": the light response divides by zero when PAR is -17 x " +
-                         FoliarN.label() + " (got '" + PAR.text() + "')");
+                         FoliarN.label() + " (got " + QuotedText(PAR.text()) + ")");
   }
   if (VPDYes.value() != 0 && VPD.val() + 1.6 == 0) {
     throw RuntimeFailure(VPD.label() +
-                         ": the vapour pressure response divides by zero at -1.6 (got '" +
-                         VPD.text() + "')");
+                         ": the vapour pressure response divides by zero at -1.6 (got " +
+                         QuotedText(VPD.text()) + ")");
   }
 
   WriteAllOrNothing({&SLA, &NetPsn, &WUE, &Transpiration}, [&] {
@@ -150,10 +150,13 @@ void EX12Ask::Command2_Click() {
 void EX12Ask::VPDCalc_Click() {
   if (VPDTemp.text().empty()) return;
   const double temperature = VPDTemp.number();
-  if (temperature + 237.3 == 0) {
-    throw RuntimeFailure(VPDTemp.label() + ": division by zero at -237.3 C");
+  RequireNonZero(temperature + 237.3, VPDTemp);
+  const double pressure = SaturationVapourPressure(temperature);
+  // Just below -237.3 C the exponent is huge: the temperature typed is what is at fault.
+  if (!std::isfinite(pressure) || Str(pressure).find("E+") != std::string::npos) {
+    throw VPDTemp.failure("gives a vapour pressure too large to show");
   }
-  VP.setText(FixedWidthText(VP, SaturationVapourPressure(temperature), 6));
+  VP.setText(FixedWidthText(VP, pressure, 6));
 }
 
 }  // namespace sylvandra
