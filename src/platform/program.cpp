@@ -16,6 +16,12 @@ bool Program::knowsWindow(std::string_view name) const {
   return factories_.find(name) != factories_.end() || windows_.find(name) != windows_.end();
 }
 
+std::vector<std::string> Program::registeredWindows() const {
+  std::vector<std::string> names;
+  for (const auto& entry : factories_) names.push_back(entry.first);
+  return names;
+}
+
 Window* Program::loaded(std::string_view name) const {
   const auto it = windows_.find(name);
   return it == windows_.end() ? nullptr : it->second.get();

@@ -36,6 +36,8 @@ class Program {
     registerWindow(W::kName, [](Program& program) { return std::make_unique<W>(program); });
   }
   bool knowsWindow(std::string_view name) const;
+  // The names of every window made reachable, in name order.
+  std::vector<std::string> registeredWindows() const;
 
   // The window, created and loaded on first touch.
   Window& form(std::string_view name);

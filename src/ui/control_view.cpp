@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -73,15 +75,34 @@ class ClickLabel : public QLabel {
   const Control& control_;
 };
 
+// A one-line field with the designed metrics: a 2-pixel sunken edge and 1 pixel between the
+// edge and the text, so that a field shows as much of its text as it was designed to. (The
+// toolkit's own frame and margins take 4 pixels on each side, which cut the last digits of
+// values that fit the design.)
 class FieldLineEdit : public QLineEdit {
  public:
-  using QLineEdit::QLineEdit;
+  explicit FieldLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setFrame(false);
+    // The toolkit keeps 2 pixels inside the text area; 1 more makes edge + gap = 3.
+    constexpr int kExtra = kFieldEdgePixels + kFieldGapPixels - 2;
+    setTextMargins(kExtra, 0, kExtra, 0);
+  }
   std::function<void()> onClick;
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
     QLineEdit::mouseReleaseEvent(event);
     if (IsLeftRelease(event, this) && onClick) onClick();
+  }
+  // A field left after typing shows the start of its text again, as one the program wrote.
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    setCursorPosition(0);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), true);
   }
 };
 

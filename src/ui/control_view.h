@@ -24,6 +24,11 @@ class QGroupBox;
 
 namespace sylvandra::ui {
 
+// A one-line field's designed metrics, in pixels: its sunken edge, and the gap between edge
+// and text on either side.
+inline constexpr int kFieldEdgePixels = 2;
+inline constexpr int kFieldGapPixels = 1;
+
 class EventSink;
 class PictureWidget;
 
