@@ -90,6 +90,12 @@ class Control {
   Control& setFont(Font font);
   Alignment alignment() const { return alignment_; }
   Control& setAlignment(Alignment alignment);
+  // A locked text field shows its text, which can be selected and copied but not typed over.
+  bool locked() const { return locked_; }
+  Control& setLocked(bool locked) {
+    locked_ = locked;
+    return *this;
+  }
   // Multi-line, word-wrapping text field.
   bool multiLine() const { return multiLine_; }
   Control& setMultiLine(bool multiLine);
@@ -131,6 +137,7 @@ class Control {
   int value_ = 0;
   bool visible_ = true;
   bool enabled_ = true;
+  bool locked_ = false;
   Color backColor_;
   Color foreColor_ = kBlack;
   Font font_;

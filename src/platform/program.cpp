@@ -89,7 +89,7 @@ void Program::click(Control& control) {
 }
 
 void Program::type(Control& control, std::string text) {
-  if (!control.enabled()) return;
+  if (!control.enabled() || control.locked()) return;
   runHandler(control.window(), [&] {
     control.setText(std::move(text));
     if (control.onKeyUp) control.onKeyUp();
@@ -97,7 +97,7 @@ void Program::type(Control& control, std::string text) {
 }
 
 void Program::edit(Control& control, std::string text) {
-  if (!control.enabled()) return;
+  if (!control.enabled() || control.locked()) return;
   runHandler(control.window(), [&] { control.setText(std::move(text)); });
 }
 

@@ -7,7 +7,8 @@ namespace sylvandra {
 
 A_Intro::A_Intro(Program& program)
     : Window(program, kName, "Introduction", {1800, 1500, 7215, 6495}, kShellBackground) {
-  Describe.setMultiLine(true).setFont(Font::Face("Times New Roman", 11.25));
+  // The description is read, selected and copied, never typed over.
+  Describe.setMultiLine(true).setLocked(true).setFont(Font::Face("Times New Roman", 11.25));
   Command1.setVisible(false);
   Command2.setVisible(false);
   Command3.setVisible(false);

@@ -1,5 +1,7 @@
 #include "ui/control_view.h"
 
+#include <qdrawutil.h>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -8,8 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -320,6 +320,12 @@ void ControlView::sync() {
   if (first || control_.caption() != applied.caption) {
     applied.caption = control_.caption();
     syncCaption();
+  }
+  if (lineEdit_ && lineEdit_->isReadOnly() != control_.locked()) {
+    lineEdit_->setReadOnly(control_.locked());
+  }
+  if (textEdit_ && textEdit_->isReadOnly() != control_.locked()) {
+    textEdit_->setReadOnly(control_.locked());
   }
   syncText();
   if (button_ && button_->isCheckable() && button_->isChecked() != (control_.value() != 0)) {

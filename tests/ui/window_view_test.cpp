@@ -144,6 +144,23 @@ TEST_F(WindowViewTest, MultiLineFieldShowsProgramLinesAndPassesOnWhatIsTyped) {
   EXPECT_EQ(notes->toPlainText(), "first\nsecondx");
 }
 
+TEST_F(WindowViewTest, ALockedFieldCanBeSelectedButNotTypedOver) {
+  LabWindow& lab = ShowLab();
+  lab.Notes.setText("read me");
+  lab.Notes.setLocked(true);
+  desktop().sync();
+  QPlainTextEdit* notes = WidgetOf<QPlainTextEdit>(lab.Notes);
+  ASSERT_NE(notes, nullptr);
+  lab.events.clear();
+  notes->moveCursor(QTextCursor::End);
+  TypeKey(notes, Qt::Key_X, "x");
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(lab.Notes.text(), "read me");
+  EXPECT_TRUE(lab.events.empty());
+  notes->selectAll();
+  EXPECT_EQ(notes->textCursor().selectedText(), "read me");
+}
+
 TEST_F(WindowViewTest, OptionAndCheckBoxesShowTheModelsValue) {
   LabWindow& lab = ShowLab();
   QRadioButton* first = WidgetOf<QRadioButton>(lab.First);

@@ -93,6 +93,16 @@ TEST_F(ShellNavigationTest, ChoosingAChapterCreatesOnlyTheOutputAndIntroductionW
   EXPECT_EQ(program.state<ShellState>().chapterIndex, 20);
 }
 
+TEST_F(ShellNavigationTest, TheDescriptionIsReadNotTypedOver) {
+  Choose(0);
+  const std::string description = intro().Describe.text();
+  program.type(intro().Describe, "scribbled over");
+  EXPECT_EQ(intro().Describe.text(), description);
+  // The program still writes the next chapter's description.
+  Choose(3);
+  EXPECT_EQ(intro().Describe.text().rfind("Distrubance and the Nitrogen Cycle", 0), 0u);
+}
+
 TEST_F(ShellNavigationTest, ContinueOpensTheChaptersWindow) {
   const std::map<int, std::string> expected = {
       {0, "Ex0Ask"},   {1, "Ex1Ask"},   {3, "Ex3Ask"},   {5, "Ex5Ask"},   {6, "Ex6Ask"},
