@@ -1,6 +1,7 @@
 // Times the handlers of the carbon and water exercise windows, headless, as a click runs them.
 #include <benchmark/benchmark.h>
 
+#include "exercises/carbon_water/ex1_ask.h"
 #include "exercises/carbon_water/ex10_ask.h"
 #include "exercises/carbon_water/ex11_ask.h"
 #include "exercises/carbon_water/ex12_ask.h"
@@ -32,6 +33,13 @@ void ClickRepeatedly(benchmark::State& state, Pick pick, const char* setup = nul
   if (!session.host.failures.empty()) state.SkipWithError("the handler reported a failure");
 }
 
+// Three Maple layers in Southern Wisconsin: 100 days and the six-curve graph.
+void BM_Ex1Ask_Execute(benchmark::State& state) {
+  Session<Ex1Ask> session;
+  session.program.click(session.window->Site(1));
+  for (auto _ : state) session.program.click(session.window->Command2);
+  if (!session.host.failures.empty()) state.SkipWithError("the handler reported a failure");
+}
 void BM_EX12Ask_Execute(benchmark::State& state) {
   ClickRepeatedly<EX12Ask>(
       state, [](EX12Ask& w) -> Control& { return w.Command1; }, "VPD");
@@ -59,6 +67,7 @@ void BM_EX11Ask_GraphData(benchmark::State& state) {
   ClickRepeatedly<EX11Ask>(state, [](EX11Ask& w) -> Control& { return w.GraphAll; });
 }
 
+BENCHMARK(BM_Ex1Ask_Execute);
 BENCHMARK(BM_EX12Ask_Execute);
 BENCHMARK(BM_EX12Ask_Worksheet);
 BENCHMARK(BM_Ex10Ask_CalcGCE);
