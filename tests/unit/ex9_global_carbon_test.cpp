@@ -141,7 +141,7 @@ TEST(GlobalCarbonModel, EmissionsTransfersAndSaturation) {
   for (const Case& c : cases) {
     GlobalCarbonInputs in = DesignedPools();
     c.setUp(in);
-    EXPECT_NEAR(c.read(RunGlobalCarbon(in)), c.expected, 1e-9 * (1 + std::fabs(c.expected)))
+    EXPECT_NEAR(c.read(RunGlobalCarbon(in)), c.expected, 1e-12 * (1 + std::fabs(c.expected)))
         << c.what;
   }
 }

@@ -94,9 +94,7 @@ void EX9Ask::Command1_Click() {
     for (int s = 0; s < 5; ++s) {
       if (!std::isfinite(values[s])) {
         throw RuntimeFailure(poolFields[s]->label() +
-                             ": the pool grows too large to compute by "
-                             "year " +
-                             std::to_string(y));
+                             ": the pool grows too large to compute by year " + std::to_string(y));
       }
     }
   }
