@@ -84,30 +84,24 @@ void EX9Ask::Command1_Click() {
   in.saturatedOceanUptakeRate = [this] { return ASO.number(); };
   const GlobalCarbonRun run = RunGlobalCarbon(in);
 
-  // Rates far beyond a yearly fraction make the monthly step swing without bound; such a run
-  // is refused before the graph or the step series change.
+  // The yearly pools become step series 1..5 (atmosphere, land, shallow ocean, deep ocean,
+  // biota). Rates far beyond a yearly fraction make the monthly step swing without bound; such
+  // a run is refused before the step series or the graph change.
   const Control* const poolFields[] = {&Atmos, &TerrEco, &ShalOcean, &DeepOcean, &BiotaOcean};
+  SeriesData steps = program().state<StepSeries>().StepY;
   for (int y = 1; y <= kCarbonYears; ++y) {
     const CarbonPools& p = run.yearEnd[static_cast<size_t>(y)];
-    const double values[] = {p.atmosphere, p.terrestrial, p.shallowOcean, p.deepOcean,
-                             p.oceanBiota};
-    for (int s = 0; s < 5; ++s) {
-      if (!std::isfinite(values[s])) {
-        throw RuntimeFailure(poolFields[s]->label() +
+    const double pools[] = {p.atmosphere, p.terrestrial, p.shallowOcean, p.deepOcean, p.oceanBiota};
+    for (int s = 1; s <= 5; ++s) {
+      if (!std::isfinite(pools[s - 1])) {
+        throw RuntimeFailure(poolFields[s - 1]->label() +
                              ": the pool grows too large to compute by year " + std::to_string(y));
       }
+      steps[s][y] = pools[s - 1];
     }
   }
-
   SeriesData& StepY = program().state<StepSeries>().StepY;
-  for (int y = 1; y <= kCarbonYears; ++y) {
-    const CarbonPools& p = run.yearEnd[static_cast<size_t>(y)];
-    StepY[1][y] = p.atmosphere;
-    StepY[2][y] = p.terrestrial;
-    StepY[3][y] = p.shallowOcean;
-    StepY[4][y] = p.deepOcean;
-    StepY[5][y] = p.oceanBiota;
-  }
+  StepY = steps;
 
   PlotRecord& plot = program().state<PlotRecord>();
   for (int s = 1; s <= 5; ++s) {
