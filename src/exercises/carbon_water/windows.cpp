@@ -5,6 +5,7 @@
 #include "exercises/carbon_water/ex11_ask.h"
 #include "exercises/carbon_water/ex12_ask.h"
 #include "exercises/carbon_water/ex1_ask.h"
+#include "exercises/carbon_water/ex9_ask.h"
 #include "platform/program.h"
 
 namespace sylvandra {
@@ -15,6 +16,7 @@ void RegisterCarbonWaterWindows(Program& program) {
   program.registerWindow<Ex10Ask>();
   program.registerWindow<EX11Ask>();
   program.registerWindow<EX12Ask>();
+  program.registerWindow<EX9Ask>();
 }
 
 }  // namespace sylvandra
