@@ -45,7 +45,7 @@ SomDynamicsRun RunSomDynamics(double e, double c, double l, double n, double pas
       const double recorded[] = {A[1], A[2], A[3], A[4], NMin};
       for (size_t s = 0; s < 5; ++s) {
         run.series[s + 1][static_cast<size_t>(run.points)] =
-            RequireFinite(recorded[s], "the soil organic matter pools");
+            RequireFinite(recorded[s], "Extractives, Cellulose, Lignin and the passive pool");
       }
     }
   }
