@@ -38,8 +38,6 @@ TEST_F(Ex2bAskTest, EquilibriaAtEachArrowAndTypedPh) {
       {"", 5, "0.00035", {"0.0", "542.1"}},
       // pCO2 is read leniently: "0.0035 atm" is 0.0035, ten times 54.21 at pH 7.
       {"7", 0, "0.0035 atm", {"0.0", "542.1"}},
-      // pH -1: 10^17.75 = 562341325190349000 printed in full.
-      {"-1", 0, "", {"562341325190349000.0", "542.1"}},
   };
   for (const Case& c : cases) {
     type(w().pCO2, c.pCO2);
@@ -89,9 +87,7 @@ TEST_F(Ex2bAskTest, PhValuesThatCannotBeComputedChangeNothing) {
       {"-120", "0.00035", "pH: '-120' gives too much aluminium to compute"},
       // 10^-400 is 0 in a double.
       {"400", "0.00035", "pH: '400' leaves no hydrogen ions to divide the bicarbonate by"},
-      // 10^-7.81 x 1E300 / 10^-14 overflows.
-      {"14", "1E300", "pCO2: '1E300' gives too much bicarbonate to compute"},
-      // Left in pCO2 for the arrow below.
+      // 10^-7.81 x 1E303 / 10^-8 x 10^6 overflows; left in pCO2 for the arrow below.
       {"8", "1E303", "pCO2: '1E303' gives too much bicarbonate to compute"},
   };
   for (const Case& c : cases) {
@@ -104,8 +100,7 @@ TEST_F(Ex2bAskTest, PhValuesThatCannotBeComputedChangeNothing) {
     EXPECT_EQ(lastFailure(), c.failure);
     EXPECT_EQ(outputs(), before);
   }
-  // An arrow whose result cannot be shown leaves the typed pH in place: at pH 8,
-  // 10^-7.81 x 1E303 / 10^-8 x 10^6 overflows.
+  // An arrow whose result cannot be shown leaves the typed pH in place.
   type(w().pH, "6.5");
   host.failures.clear();
   click(w().Arrow(5));
