@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "exercises/biogeochem/decay_model.h"
 #include "exercises/biogeochem/ex42_ask.h"
 #include "unit/exercise_fixture.h"
 

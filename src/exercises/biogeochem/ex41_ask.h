@@ -7,9 +7,6 @@
 // them; Execute and Return at the bottom.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "platform/program.h"
 #include "platform/window.h"
 
@@ -37,9 +34,5 @@ class Ex41Ask : public Window {
   Control& Label3 = addLabel("Label3", "Lignin", {360, 1380, 1335, 255});
   Control& Label4 = addLabel("Label4", "Nitrogen", {360, 1860, 1335, 255});
 };
-
-// The lines of the litter table for the typed inputs (leading-number readings): the heading,
-// month 0 and every sixth month to 60. Inputs that add up to no litter at all are refused.
-std::vector<std::string> LitterTable(double e, double c, double l, double n);
 
 }  // namespace sylvandra

@@ -1,56 +1,12 @@
 #include "exercises/biogeochem/ex42_ask.h"
 
-#include <cmath>
-#include <string>
-
+#include "exercises/biogeochem/decay_model.h"
 #include "platform/conversions.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
 #include "shell/output_windows.h"
 
 namespace sylvandra {
-
-SomDynamicsRun RunSomDynamics(double e, double c, double l, double n, double passive,
-                              double passiveN, double runTime, double litCut) {
-  SomDynamicsRun run;
-  if (litCut == 0 && runTime > 300) run.mult = Int(runTime / 300) + 1;
-
-  DecayPools A{};
-  DecayPools Nn{};
-  A[4] = passive;
-  Nn[4] = passiveN;
-  if (A[4] == 0) {
-    A[4] = 0.001;
-    Nn[4] = 0.0001;
-  }
-  Nn[2] = 0.001;
-
-  double net = 0;
-  for (double y = 1; y <= runTime; ++y) {
-    if (litCut == 0 || y < litCut) {
-      const double total = e + l + c;
-      A[1] = A[1] + e;
-      A[2] = A[2] + c - l;
-      A[3] = A[3] + 2 * l;
-      Nn[3] = Nn[3] + (l / total) * n;
-      Nn[1] = Nn[1] + (1 - l / total) * n;
-    }
-    double NMin = 0;
-    for (int month = 1; month <= 12; ++month) {
-      DecayStep(A, Nn, net);
-      NMin = NMin + net;
-    }
-    if (std::fmod(y, run.mult) == 0) {
-      run.points = run.points + 1;
-      const double recorded[] = {A[1], A[2], A[3], A[4], NMin};
-      for (size_t s = 0; s < 5; ++s) {
-        run.series[s + 1][static_cast<size_t>(run.points)] =
-            RequireFinite(recorded[s], "Extractives, Cellulose, Lignin and the passive pool");
-      }
-    }
-  }
-  return run;
-}
 
 EX42Ask::EX42Ask(Program& program)
     : Window(program, kName, "Soil Organic Matter Dynamics", {840, 1500, 6240, 3720}) {

@@ -9,7 +9,6 @@
 // Execute and Return at the bottom.
 #pragma once
 
-#include "exercises/biogeochem/decay_model.h"
 #include "platform/program.h"
 #include "platform/window.h"
 #include "plot/plot_record.h"
@@ -48,15 +47,5 @@ class EX42Ask : public Window {
   SeriesNames Names;
   SeriesValues Scales{};
 };
-
-// The yearly run: RunTime years of litter (before year litCut, every year when it is 0) and 12
-// decay steps each, recording pools 1..4 and the year's net mineralisation every `mult` years.
-struct SomDynamicsRun {
-  double mult = 1;      // years per recorded point (a whole number)
-  int points = 0;       // recorded points
-  SeriesData series{};  // [1..5][1..points]
-};
-SomDynamicsRun RunSomDynamics(double e, double c, double l, double n, double passive,
-                              double passiveN, double runTime, double litCut);
 
 }  // namespace sylvandra
