@@ -1,0 +1,38 @@
+#include "exercises/biogeochem/ex41_ask.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "exercises/biogeochem/decay_model.h"
+#include "shell/output_windows.h"
+
+namespace sylvandra {
+
+Ex41Ask::Ex41Ask(Program& program)
+    : Window(program, kName, "Litter Decomposition Experiment", {1200, 1500, 3975, 3600}) {
+  Command2.onClick = [this] { Command2_Click(); };
+  Command1.onClick = [this] { Command1_Click(); };
+}
+
+void Ex41Ask::Command2_Click() {
+  // The whole table is made before the output window changes: a refused run leaves the last one.
+  const std::vector<std::string> lines = LitterTable(E.val(), C.val(), L.val(), N.val());
+  Outpt2& output = program().form<Outpt2>();
+  output.Show();
+  Surface& surface = output.surface();
+  surface.Cls();
+  // The heading's runs of blanks place its words over the columns in the window's own font;
+  // the rows are right-aligned by character count, which needs a fixed pitch.
+  surface.font = output.font();
+  surface.Print(lines.front());
+  surface.font = Font::Face("Courier New", 8.25);
+  for (std::size_t row = 1; row < lines.size(); ++row) surface.Print(lines[row]);
+}
+
+void Ex41Ask::Command1_Click() {
+  setVisible(false);
+  program().form<Outpt2>().setVisible(false);
+}
+
+}  // namespace sylvandra

@@ -1,0 +1,62 @@
+// Times the handlers of the biogeochemistry exercise windows, headless, as a click or a key runs
+// them.
+#include <benchmark/benchmark.h>
+
+#include "exercises/biogeochem/ex2a_ask.h"
+#include "exercises/biogeochem/ex2b_ask.h"
+#include "exercises/biogeochem/ex41_ask.h"
+#include "exercises/biogeochem/ex42_ask.h"
+#include "platform/program.h"
+#include "shell/startup.h"
+#include "unit/test_host.h"
+
+namespace sylvandra {
+namespace {
+
+template <class W>
+class Session {
+ public:
+  Session() : program(host) {
+    RegisterWindows(program);
+    window = &program.form<W>();
+  }
+  testing::TestHost host;
+  Program program;
+  W* window = nullptr;
+};
+
+template <class W>
+void Finish(benchmark::State& state, const Session<W>& session) {
+  if (!session.host.failures.empty()) state.SkipWithError("the handler reported a failure");
+}
+
+void BM_Ex2aAsk_TypeMoles(benchmark::State& state) {
+  Session<Ex2aAsk> session;
+  for (auto _ : state) session.program.type(session.window->Moles, "2.3");
+  Finish(state, session);
+}
+void BM_Ex2bAsk_Arrow(benchmark::State& state) {
+  Session<Ex2bAsk> session;
+  session.program.type(session.window->pCO2, "0.00035");
+  for (auto _ : state) session.program.click(session.window->Arrow(4));
+  Finish(state, session);
+}
+void BM_Ex41Ask_Execute(benchmark::State& state) {
+  Session<Ex41Ask> session;
+  for (auto _ : state) session.program.click(session.window->Command2);
+  Finish(state, session);
+}
+void BM_EX42Ask_Execute(benchmark::State& state) {
+  Session<EX42Ask> session;
+  session.program.type(session.window->RunTime, std::to_string(state.range(0)));
+  for (auto _ : state) session.program.click(session.window->Command2);
+  Finish(state, session);
+}
+
+BENCHMARK(BM_Ex2aAsk_TypeMoles);
+BENCHMARK(BM_Ex2bAsk_Arrow);
+BENCHMARK(BM_Ex41Ask_Execute);
+BENCHMARK(BM_EX42Ask_Execute)->Arg(10)->Arg(300)->Arg(1000);
+
+}  // namespace
+}  // namespace sylvandra
