@@ -95,7 +95,7 @@ class Runner {
       Target target = ParseTarget(rest.substr(0, space), false);
       if (target.control) throw ScriptError("png takes a window, not a control");
       std::string error;
-      if (!WriteWindowPng(program_, *target.window, std::string(rest.substr(space + 1)), error)) {
+      if (!WriteWindowPng(program_, *target.window, ParseText(rest.substr(space + 1)), error)) {
         throw ScriptError("png: " + error);
       }
     } else {
@@ -121,6 +121,9 @@ class Runner {
       parts.push_back(text.substr(start, dot - start));
       if (dot == std::string_view::npos) break;
       start = dot + 1;
+    }
+    for (std::string_view part : parts) {
+      if (part.empty()) throw ScriptError("unknown target '" + std::string(text) + "'");
     }
     if (parts.size() > 3) throw ScriptError("unknown target '" + std::string(text) + "'");
     if (!program_.knowsWindow(parts[0])) {

@@ -1,0 +1,28 @@
+# png writes a PNG file named by a JSON-quoted TEXT (blanks and all) whose size is the window's
+# client area in pixels: the main menu is 10320 x 7200 twips, 688 x 480 pixels.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(png "${WORK}/main menu.png")
+file(WRITE ${WORK}/png.script "png A_Select \"${png}\"\nget A_Select.Width\n")
+execute_process(COMMAND ${DRIVER} ${WORK}/png.script
+  OUTPUT_VARIABLE out ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "driver exited with ${status}: ${errors}")
+endif()
+if(NOT out STREQUAL "10320\n")
+  message(FATAL_ERROR "unexpected output '${out}'")
+endif()
+if(NOT EXISTS "${png}")
+  message(FATAL_ERROR "no file written at ${png}")
+endif()
+# The signature, then the IHDR chunk: width and height as 4-byte big-endian numbers.
+file(READ "${png}" header LIMIT 24 HEX)
+string(SUBSTRING "${header}" 0 16 signature)
+string(SUBSTRING "${header}" 32 8 width)
+string(SUBSTRING "${header}" 40 8 height)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "not a PNG file: ${signature}")
+endif()
+if(NOT width STREQUAL "000002b0" OR NOT height STREQUAL "000001e0")
+  message(FATAL_ERROR "PNG is ${width} x ${height} (hex), expected 2b0 x 1e0 (688 x 480)")
+endif()
