@@ -1,11 +1,12 @@
 #include "exercises/biogeochem/windows.h"
 
+#include "exercises/biogeochem/ex3_ask.h"
 #include "platform/program.h"
 
 namespace sylvandra {
 
-void RegisterBiogeochemWindows([[maybe_unused]] Program& program) {
-  // One program.registerWindow<W>() line per window of this folder.
+void RegisterBiogeochemWindows(Program& program) {
+  program.registerWindow<Ex3Ask>();
 }
 
 }  // namespace sylvandra
