@@ -2,10 +2,10 @@
 
 #include "exercises/biogeochem/ex2a_ask.h"
 #include "exercises/biogeochem/ex2b_ask.h"
-#include "exercises/biogeochem/ex41_ask.h"
-#include "exercises/biogeochem/ex42_ask.h"
 #include "exercises/biogeochem/ex2c_ask.h"
 #include "exercises/biogeochem/ex3_ask.h"
+#include "exercises/biogeochem/ex41_ask.h"
+#include "exercises/biogeochem/ex42_ask.h"
 #include "platform/program.h"
 
 namespace sylvandra {
