@@ -52,6 +52,10 @@ class Window {
   // Runs each time the introduction opens this window for a chapter, after showing it: what
   // that chapter needs on entry (a fresh start, controls shown for that chapter only).
   virtual void EnteredFromChapter([[maybe_unused]] int chapterIndex) {}
+  // True while a page lies over the whole drawing (the output window's explanatory pages): the
+  // window then shows its background and controls, and no mark of the drawing beneath peeks
+  // out around the page. The drawing itself is kept.
+  virtual bool drawingCovered() const { return false; }
   // The title bar's close button: hides the window unless a window says otherwise.
   virtual void Form_Close() { setVisible(false); }
 

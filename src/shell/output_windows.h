@@ -14,6 +14,7 @@ class outpt : public Window {
   explicit outpt(Program& program);
 
   void Return_Click();
+  bool drawingCovered() const override { return About.visible() || GraphDemo.visible(); }
 
   // Two fixed explanatory pages that lie over the drawing surface when shown.
   Control& About = addPicture("About", {0, 0, 6375, 6255});

@@ -66,7 +66,9 @@ void WindowView::sync() {
   }
   syncGeometry();
   for (const auto& control : controls_) control->sync();
-  if (canvas_.update(window_.surface(), size(), devicePixelRatioF())) update();
+  const bool changed = canvas_.update(window_.surface(), size(), devicePixelRatioF());
+  if (changed || window_.drawingCovered() != appliedCovered_) update();
+  appliedCovered_ = window_.drawingCovered();
   if (mode_ == Mode::Desktop) syncVisibility();
 }
 
@@ -107,7 +109,11 @@ QWidget* WindowView::widgetFor(const Control& control) const {
 void WindowView::paintEvent(QPaintEvent*) {
   canvas_.update(window_.surface(), size(), devicePixelRatioF());
   QPainter painter(this);
-  canvas_.draw(painter);
+  if (window_.drawingCovered()) {
+    painter.fillRect(rect(), ToQColor(window_.backColor()));
+  } else {
+    canvas_.draw(painter);
+  }
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

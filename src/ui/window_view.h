@@ -56,6 +56,7 @@ class WindowView : public QWidget {
   std::string appliedCaption_;
   std::uint64_t appliedRaises_ = 0;
   bool retired_ = false;
+  bool appliedCovered_ = false;
 };
 
 }  // namespace sylvandra::ui

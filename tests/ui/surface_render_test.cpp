@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QTemporaryDir>
 
+#include "shell/output_windows.h"
+#include "shell/startup.h"
 #include "ui/qt_conversions.h"
 #include "ui/ui_fixture.h"
 #include "ui/window_image.h"
@@ -95,6 +97,33 @@ TEST_F(SurfaceRenderTest, WindowPngShowsMarksAndControls) {
   // Making the picture put nothing on screen and left the window hidden.
   for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_FALSE(widget->isVisible());
   EXPECT_FALSE(lab.visible());
+}
+
+TEST_F(SurfaceRenderTest, AnExplanatoryPageHidesTheGraphBeneathIt) {
+  // A graph's x caption prints 300 twips below the axis, partly below the page (which ends at
+  // 6255 twips, pixel 417); the page hides the whole drawing, and it is back once the page goes.
+  RegisterShellWindows(program());
+  outpt& output = program().form<outpt>();
+  output.surface().CurrentX = 2900;
+  output.surface().CurrentY = 6200;
+  output.surface().Print("MMMM");
+  auto captionShows = [&] {
+    const QImage image = Grab(output);
+    bool dark = false;
+    for (int x = 193; x < 230; ++x)
+      for (int y = 418; y < 425; ++y) dark = dark || IsDark(At(image, x, y));
+    return dark;
+  };
+  output.About.setVisible(false);  // shown by design until the menu first hides it
+  output.Show();
+  desktop().sync();
+  EXPECT_TRUE(captionShows());
+  output.About.setVisible(true);
+  desktop().sync();
+  EXPECT_FALSE(captionShows());
+  output.About.setVisible(false);
+  desktop().sync();
+  EXPECT_TRUE(captionShows());
 }
 
 TEST_F(SurfaceRenderTest, DesktopViewPaintsTheSameDrawing) {
