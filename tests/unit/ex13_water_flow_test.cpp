@@ -149,7 +149,7 @@ class EX13AskTest : public testing::ExerciseTest<EX13Ask> {
   }
 };
 
-TEST_F(EX13AskTest, TextsThatAreNotNumbersAreRefusedAndChangeNothing) {
+TEST_F(EX13AskTest, InputsThatCannotBeComputedAreRefusedAndChangeNothing) {
   struct Refusal {
     const char* field;
     const char* text;
@@ -162,6 +162,10 @@ TEST_F(EX13AskTest, TextsThatAreNotNumbersAreRefusedAndChangeNothing) {
       {"StemStorage", "lots", "Execute", "Stem Capacity: 'lots' is not a number"},
       {"StemStorage", "0", "Execute", "Stem Capacity: '0' gives a division by zero"},
       {"MatPot", "wet", "Execute", "Matric Potential: 'wet' is not a number"},
+      // es(1E308) overflows: no hour of the climate may be a number that cannot be shown.
+      {"Tmax", "1e308", "Command2", "VPD at hour 0: the result is too large to show"},
+      // The stem would start at 30000 x (1 - 1E308 / 3) mmol, beyond any number.
+      {"MatPot", "-1e308", "Execute", "Total ET: the result is too large to show"},
       // Compared leniently (0) the limit binds at hour 0, where it must be read strictly.
       {"OsmPot", "low", "Execute", "Osmotic Potential: 'low' is not a number"},
   };

@@ -9,7 +9,6 @@
 #include "plot/graph.h"
 #include "plot/plot_record.h"
 #include "plot/series_extremes.h"
-#include "plot/utils.h"
 #include "shell/output_windows.h"
 
 namespace sylvandra {
@@ -76,28 +75,34 @@ HourlyClimate EX13Ask::ReadClimate() const {
   const double tMin = Tmin.number();
   const double tMax = Tmax.number();
   const double parMax = PARMax.number();
-  return DayClimate(parMax, tMax, tMin);
+  const HourlyClimate climate = DayClimate(parMax, tMax, tMin);
+  // Every hour's climate and potential rates must be numbers that can be shown.
+  ClimateGraph(climate);
+  return climate;
 }
 
-void EX13Ask::ShowClimate(const HourlyClimate& climate) {
+XYGraph EX13Ask::ClimateGraph(const HourlyClimate& climate) {
   std::vector<double> potentialPsn, potentialET;
   for (int h = 0; h <= kWaterFlowLastHour; ++h) {
     potentialPsn.push_back(PotentialPhotosynthesis(climate.HourPAR[h]));
     potentialET.push_back(PotentialTranspiration(potentialPsn.back(), climate.HourVPD[h]));
   }
-  XYGraph graph{.mode = "L",
-                .title = "Hour",
-                .xs = Hours(),
-                .series = {HourlySeries("PAR", AsVector(climate.HourPAR)),
-                           HourlySeries("Tc", AsVector(climate.HourTemp)),
-                           HourlySeries("VPD", AsVector(climate.HourVPD)),
-                           HourlySeries("PotPsn", potentialPsn), HourlySeries("PET", potentialET)},
-                .xRange = {{0, kWaterFlowLastHour}},
-                // Each top is the next whole number above the series' highest value.
-                .adjustScales = [](PlotRecord& plot) {
-                  for (int i = 1; i <= 5; ++i) plot.PlotMax[i] = Int(plot.PlotMax[i] + 1);
-                }};
+  return XYGraph{.mode = "L",
+                 .title = "Hour",
+                 .xs = Hours(),
+                 .series = {HourlySeries("PAR", AsVector(climate.HourPAR)),
+                            HourlySeries("Tc", AsVector(climate.HourTemp)),
+                            HourlySeries("VPD", AsVector(climate.HourVPD)),
+                            HourlySeries("PotPsn", potentialPsn), HourlySeries("PET", potentialET)},
+                 .xRange = {{0, kWaterFlowLastHour}},
+                 // Each top is the next whole number above the series' highest value.
+                 .adjustScales = [](PlotRecord& plot) {
+                   for (int i = 1; i <= 5; ++i) plot.PlotMax[i] = Int(plot.PlotMax[i] + 1);
+                 }};
+}
 
+void EX13Ask::ShowClimate(const HourlyClimate& climate) {
+  const XYGraph graph = ClimateGraph(climate);
   TotPsn.setText("");
   TotET.setText("");
   program().state<HourlyClimate>() = climate;
@@ -121,6 +126,8 @@ void EX13Ask::Execute_Click() {
                                 .matricPotential = matricPotential,
                                 .osmoticCompared = osmoticPotential,
                                 .osmoticLimit = [this] { return OsmPot.number(); }});
+  RequireFinite(day.totalPhotosynthesis, TotPsn.label());
+  RequireFinite(day.totalTranspiration, TotET.label());
 
   std::vector<double> xylem, osmotic, aet, limitation, stem, uptake;
   for (const WaterFlowHour& hour : day.hours) {

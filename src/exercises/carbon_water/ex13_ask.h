@@ -12,6 +12,7 @@
 #include "exercises/carbon_water/water_flow_model.h"
 #include "platform/program.h"
 #include "platform/window.h"
+#include "plot/graph.h"
 
 namespace sylvandra {
 
@@ -57,8 +58,11 @@ class EX13Ask : public Window {
   ControlArray& Result = array("Result");
 
  private:
-  // The climate fields read strictly (Tmin, Tmax, then PARMax) and the day's climate from them.
+  // The climate fields read strictly (Tmin, Tmax, then PARMax) and the day's climate from them;
+  // a climate with an hour that cannot be shown is a run-time failure.
   HourlyClimate ReadClimate() const;
+  // The climate graph: PAR, temperature, VPD and the potential photosynthesis and transpiration.
+  static XYGraph ClimateGraph(const HourlyClimate& climate);
   // Totals cleared, the climate made program-wide and graphed.
   void ShowClimate(const HourlyClimate& climate);
 };

@@ -45,7 +45,10 @@ double PotentialTranspiration(double potentialPhotosynthesis, double vpd) {
 }
 
 double ShownSum(double total, double add) {
-  return StrictNumber(PlainText(total + add), "total");
+  const double sum = total + add;
+  // A sum too large to write out is carried as it is, for the caller to refuse.
+  if (!std::isfinite(sum)) return sum;
+  return StrictNumber(PlainText(sum), "total");
 }
 
 WaterFlowDay RunWaterFlowDay(const HourlyClimate& climate, const StemSoil& plant) {

@@ -85,7 +85,8 @@ struct WaterFlowDay {
 
 WaterFlowDay RunWaterFlowDay(const HourlyClimate& climate, const StemSoil& plant);
 
-// A running total carried in a field: the sum written as its full text and read back.
+// A running total carried in a field: the sum written as its full text and read back. A sum
+// that is not a finite number is returned as it is.
 double ShownSum(double total, double add);
 
 }  // namespace sylvandra
