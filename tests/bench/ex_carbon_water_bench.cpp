@@ -5,6 +5,7 @@
 #include "exercises/carbon_water/ex10_ask.h"
 #include "exercises/carbon_water/ex11_ask.h"
 #include "exercises/carbon_water/ex12_ask.h"
+#include "exercises/carbon_water/ex13_ask.h"
 #include "platform/program.h"
 #include "shell/startup.h"
 #include "unit/test_host.h"
@@ -67,8 +68,17 @@ void BM_EX11Ask_GraphData(benchmark::State& state) {
   ClickRepeatedly<EX11Ask>(state, [](EX11Ask& w) -> Control& { return w.GraphAll; });
 }
 
+void BM_EX13Ask_Execute(benchmark::State& state) {
+  ClickRepeatedly<EX13Ask>(state, [](EX13Ask& w) -> Control& { return w.Execute; });
+}
+void BM_EX13Ask_GraphClimate(benchmark::State& state) {
+  ClickRepeatedly<EX13Ask>(state, [](EX13Ask& w) -> Control& { return w.Command2; });
+}
+
 BENCHMARK(BM_Ex1Ask_Execute);
 BENCHMARK(BM_EX12Ask_Execute);
+BENCHMARK(BM_EX13Ask_Execute);
+BENCHMARK(BM_EX13Ask_GraphClimate);
 BENCHMARK(BM_EX12Ask_Worksheet);
 BENCHMARK(BM_Ex10Ask_CalcGCE);
 BENCHMARK(BM_Ex10Ask_GraphNCE);

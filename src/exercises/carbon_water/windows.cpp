@@ -4,6 +4,7 @@
 #include "exercises/carbon_water/ex10_ask.h"
 #include "exercises/carbon_water/ex11_ask.h"
 #include "exercises/carbon_water/ex12_ask.h"
+#include "exercises/carbon_water/ex13_ask.h"
 #include "exercises/carbon_water/ex1_ask.h"
 #include "exercises/carbon_water/ex9_ask.h"
 #include "platform/program.h"
@@ -17,6 +18,7 @@ void RegisterCarbonWaterWindows(Program& program) {
   program.registerWindow<EX11Ask>();
   program.registerWindow<EX12Ask>();
   program.registerWindow<EX9Ask>();
+  program.registerWindow<EX13Ask>();
 }
 
 }  // namespace sylvandra
