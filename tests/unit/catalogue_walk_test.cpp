@@ -18,8 +18,8 @@ namespace {
 // Windows the catalogue names that are not part of the program yet; their buttons say so in a
 // message box. Take a name out when its window is registered.
 const std::set<std::string> kNotBuiltYet = {
-    "Ex1Ask", "Ex2aAsk", "Ex2bAsk", "Ex2cAsk",  "Ex3Ask",  "Ex41Ask", "EX42Ask", "Ex5Ask",
-    "Ex6Ask", "EX7Ask",  "EX9Ask",  "EX13Ask", "Ex14aAsk", "Ex14bAsk"};
+    "Ex1Ask", "Ex2aAsk", "Ex2bAsk", "Ex2cAsk", "Ex3Ask",  "Ex41Ask",
+    "EX42Ask", "Ex6Ask", "EX7Ask",  "EX9Ask",  "EX13Ask"};
 
 TEST(CatalogueWalk, EveryNamedWindowOpensFromItsButton) {
   for (int index = 0; index < kChapterCount; ++index) {
