@@ -25,7 +25,7 @@ constexpr Island kIslands[] = {
 }  // namespace
 
 Ex14bAsk::Ex14bAsk(Program& program)
-    : Window(program, kName, "Island Biogeography", {120, 1020, 5295, 5640}) {
+    : Window(program, kName, "Island Biogeography", {120, 1020, 5295, 5040}) {
   const std::string dashes(78, '-');
   Label5.setCaption(dashes);
   Label10.setCaption(dashes);

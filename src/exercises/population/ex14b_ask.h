@@ -28,18 +28,18 @@ class Ex14bAsk : public Window {
   Control& Label4 = addLabel("Label4", "Distance   (km)", {4080, 360, 855, 495});
   Control& Label5 = addLabel("Label5", "", {240, 840, 4695, 255});
   // The columns of the table, one line per island.
-  Control& Label6 = addLabel("Label6", "", {240, 1080, 1815, 2295});
-  Control& Label7 = addLabel("Label7", "", {2040, 1080, 735, 2295});
-  Control& Label8 = addLabel("Label8", "", {3000, 1080, 735, 2295});
-  Control& Label9 = addLabel("Label9", "", {4080, 1080, 735, 2295});
-  Control& Label10 = addLabel("Label10", "", {240, 3360, 4695, 255});
+  Control& Label6 = addLabel("Label6", "", {240, 1080, 1815, 1815});
+  Control& Label7 = addLabel("Label7", "", {2040, 1080, 735, 1815});
+  Control& Label8 = addLabel("Label8", "", {3000, 1080, 735, 1815});
+  Control& Label9 = addLabel("Label9", "", {4080, 1080, 735, 1815});
+  Control& Label10 = addLabel("Label10", "", {240, 2880, 4695, 255});
   Control& Label11 = addLabel("Label11", "Channel Islands, California.  Data as published in 1969.",
-                              {240, 3720, 4695, 495});
+                              {240, 3240, 4695, 495});
   Control& Label12 = addLabel("Label12",
                               "*Data on Number of bird species is the average of the two sample "
                               "periods, 1917 and 1968",
-                              {240, 4320, 4695, 495});
-  Control& Command1 = addButton("Command1", "Return", {1920, 5040, 1215, 375});
+                              {240, 3720, 4695, 495});
+  Control& Command1 = addButton("Command1", "Return", {1920, 4440, 1215, 375});
 };
 
 }  // namespace sylvandra

@@ -62,17 +62,18 @@ Ex5Ask::Ex5Ask(Program& program)
   int index = 0;
   for (const Row& row : rows) {
     const double left = row.box.left() < 2880 ? 120 : 2880;
-    const double height = row.box.name() == "randit" ? 2 * kRowHeight : kRowHeight;
+    const bool twoLines = &row.box == &randit || &row.box == &hunt;
+    const double height = twoLines ? 2 * kRowHeight : kRowHeight;
     addLabel("RowLabel", row.caption, {left + 120, row.box.top(), 1320, height}, index++);
   }
-  addLabel("RowLabel", "g/m2", {2460, plantinit.top(), 360, kRowHeight}, index++);
+  addLabel("RowLabel", "g/m2", {2430, plantinit.top(), 405, kRowHeight}, index++);
 
   // Separator lines between the groups and above the run settings.
   Surface& s = surface();
   s.Line(120, 1440, 5340, 1440, kBlack);   // Line1
-  s.Line(2760, 120, 2760, 4560, kBlack);   // Line2
+  s.Line(2850, 120, 2850, 4560, kBlack);   // Line2
   s.Line(120, 4560, 5340, 4560, kBlack);   // Line3
-  s.Line(2760, 4560, 2760, 5880, kBlack);  // Line4
+  s.Line(2850, 4560, 2850, 5880, kBlack);  // Line4
 
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
