@@ -6,7 +6,7 @@
 namespace sylvandra {
 
 outpt::outpt(Program& program)
-    : Window(program, kName, "Model Output", {5760, 1020, 6465, 6900}, kFaceGrey) {
+    : Window(program, kName, "Model Output", kOutptRect, kFaceGrey) {
   setFont(Font::Face("MS Sans Serif", 8.25));
   surface().AutoRedraw = true;
   About.setPicture(AboutPagePicture(About.width(), About.height()));

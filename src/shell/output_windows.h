@@ -8,6 +8,9 @@
 
 namespace sylvandra {
 
+// The output window's usual place and size (client area, twips).
+inline constexpr Rect kOutptRect{5760, 1020, 6465, 6900};
+
 class outpt : public Window {
  public:
   static constexpr const char* kName = "outpt";

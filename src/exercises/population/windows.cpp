@@ -1,11 +1,16 @@
 #include "exercises/population/windows.h"
 
+#include "exercises/population/ex14a_ask.h"
+#include "exercises/population/ex14b_ask.h"
+#include "exercises/population/ex5_ask.h"
 #include "platform/program.h"
 
 namespace sylvandra {
 
-void RegisterPopulationWindows([[maybe_unused]] Program& program) {
-  // One program.registerWindow<W>() line per window of this folder.
+void RegisterPopulationWindows(Program& program) {
+  program.registerWindow<Ex5Ask>();
+  program.registerWindow<Ex14aAsk>();
+  program.registerWindow<Ex14bAsk>();
 }
 
 }  // namespace sylvandra
