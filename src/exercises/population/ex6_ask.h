@@ -74,6 +74,7 @@ class Ex6Ask : public Window {
   void RefreshWhenDue();
 
   std::chrono::steady_clock::time_point lastFrame_{};
+  int flamesInFrame_ = 0;  // pixels whose flames the current frame shows
 };
 
 }  // namespace sylvandra
