@@ -1,5 +1,5 @@
-// Population and community exercises: the windows of this folder, made reachable by name. Adding a
-// window to the program is one line in windows.cpp.
+// Population and community exercises: the windows of this folder, made reachable by name. Adding a window to the
+// program is one line in windows.cpp.
 #pragma once
 
 namespace sylvandra {
