@@ -232,6 +232,10 @@ TEST_F(Ex6AskTest, BadInputIsRefusedAndChangesNothing) {
   type(w().RunToYear, "1900");
   type(w().CurrentYear, "");
   ExpectRefused("Current Year: '' is not a number");
+  type(w().CurrentYear, "1e300");
+  type(w().RunToYear, "2e300");
+  ExpectRefused("Current Year: '1e300' is too large to count years from");
+  type(w().RunToYear, "1900");
   type(w().CurrentYear, "1880");
   click(w().UnderHarvest);
   click(w().ManageHigh);

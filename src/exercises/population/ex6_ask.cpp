@@ -131,6 +131,10 @@ void Ex6Ask::Command1_Click() {
   // grove, the maps and the year fields as they were.
   const double firstYear = CurrentYear.number() + 1;
   const double lastYear = RunToYear.number();
+  // Beyond 2^53 adding a year leaves the count where it was: the run would never end.
+  if (firstYear <= lastYear && firstYear + 1 == firstYear) {
+    throw CurrentYear.failure("is too large to count years from");
+  }
   SequoiaGrove& g = grove();
   const bool managing =
       g.ManagementMode == kPrescribedBurn || g.ManagementMode == kUnderstoryHarvest;
