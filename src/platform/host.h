@@ -20,6 +20,9 @@ class Host {
   virtual void ProgramEnded() = 0;
   // Shows the current state of every window while a handler is still running.
   virtual void Repaint() {}
+  // Whether Repaint shows the windows to a person (a long animation may then keep to a frame
+  // rate); hosts without a screen return at once from Repaint.
+  virtual bool ShowsFrames() const { return false; }
   // A handler stopped on a run-time failure; message names the field and the offending text.
   virtual void ReportFailure(const Window& window, const std::string& message) = 0;
 };

@@ -63,6 +63,15 @@ void Program::End() {
 
 void Program::Refresh() {
   host_.Repaint();
+  // The host has shown the transient marks (or has no screen to show them on); the surfaces
+  // forget them here, so a long run that draws and refreshes keeps its memory flat whichever
+  // host it runs on.
+  for (Window* window : order_) {
+    window->surface().DropTransient();
+    for (const auto& control : window->controls()) {
+      if (control->surfaceIfAny()) control->surface().DropTransient();
+    }
+  }
 }
 
 bool Program::runHandler(const Window& window, const std::function<void()>& fn) {

@@ -65,7 +65,8 @@ class Program {
   // Ends the program at once: the running handler stops and no event is taken afterwards.
   [[noreturn]] void End();
   bool ended() const { return ended_; }
-  // Lets the host show the windows as they are now, in the middle of a long run.
+  // Lets the host show the windows as they are now, in the middle of a long run; the
+  // transient marks of every surface are dropped afterwards (the host has painted them).
   void Refresh();
 
   double Rnd() { return random_.Rnd(); }

@@ -53,6 +53,7 @@ class QtHost : public Host {
   // The desktop closes every window and quits once the running handler has returned.
   void ProgramEnded() override {}
   void Repaint() override;
+  bool ShowsFrames() const override { return desktop_ != nullptr; }
   void ReportFailure(const Window& window, const std::string& message) override;
 
   // The text of the box that reports a run-time failure.

@@ -1,0 +1,293 @@
+#include "exercises/population/ex6_ask.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <thread>
+
+#include "exercises/population/fire_model.h"
+#include "exercises/population/map_colours.h"
+#include "platform/color.h"
+#include "platform/conversions.h"
+#include "plot/utils.h"
+#include "shell/output_windows.h"
+
+namespace sylvandra {
+namespace {
+
+// The flames are shown at most this often while a run goes on.
+constexpr std::chrono::milliseconds kFrameInterval{30};
+// A frame shows at most this many pixels' flames (400 marks each), so the transient layer never
+// holds more. On a screen a run with flames waits for the next frame when a frame is full (about
+// 1300 flames a second: 1880 to 1900 takes about a second); without a screen the flames of
+// further pixels burning in the same frame take their random numbers but are not drawn, so a
+// run takes the same course either way.
+constexpr int kFlamesPerFrame = 40;
+
+// Where the two maps and their histograms lie on the output window (twips).
+constexpr double kMapLeft = 100;
+constexpr double kPixelSize = 150;
+constexpr double kFuelTitleY = 200;
+constexpr double kUnderstoryTitleY = 3600;
+constexpr double kFuelBarBase = 2800;
+constexpr double kUnderstoryBarBase = 6600;
+
+// The output window while it shows the maps, and as Return leaves it.
+constexpr Rect kMapsGeometry{135, 1800, 10300, 7400};
+constexpr Rect kNormalGeometry{5700, 675, 6330, 7305};
+
+float Single(double value) {
+  return static_cast<float>(value);
+}
+
+}  // namespace
+
+Ex6Ask::Ex6Ask(Program& program)
+    : Window(program, kName, "Manage Fire in the Giant Sequoias", {10560, 1020, 3600, 6000}) {
+  Font bold = font();
+  bold.bold = true;
+  Label5.setFont(bold);
+  NoManage.setValue(1);
+  ManageRandom.setValue(1);
+  ShowDetail(false);
+
+  Command1.onClick = [this] { Command1_Click(); };
+  Command2.onClick = [this] { Command2_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
+  NoManage.onClick = [this] { NoManage_Click(); };
+  FireSuppress.onClick = [this] { FireSuppress_Click(); };
+  PrescribedBurn.onClick = [this] { PrescribedBurn_Click(); };
+  UnderHarvest.onClick = [this] { UnderHarvest_Click(); };
+  ManageHigh.onClick = [this] { ManageHigh_Click(); };
+  ManageRandom.onClick = [this] { ManageRandom_Click(); };
+}
+
+SequoiaGrove& Ex6Ask::grove() {
+  return program().state<SequoiaGrove>();
+}
+
+void Ex6Ask::EnteredFromChapter(int /*chapterIndex*/) {
+  Command2_Click();
+}
+
+void Ex6Ask::ShowDetail(bool shown) {
+  for (Control* control : {&Label6, &ManageHigh, &ManageRandom, &NumPixManage}) {
+    control->setVisible(shown);
+  }
+}
+
+void Ex6Ask::NoManage_Click() {
+  grove().FireInterval = 15;
+  grove().ManagementMode = kNoManagement;
+  ShowDetail(false);
+}
+
+void Ex6Ask::FireSuppress_Click() {
+  grove().FireInterval = 150;
+  grove().ManagementMode = kNoManagement;
+  ShowDetail(false);
+}
+
+void Ex6Ask::PrescribedBurn_Click() {
+  grove().FireInterval = 10;
+  grove().ManagementMode = kPrescribedBurn;
+  ShowDetail(true);
+}
+
+void Ex6Ask::UnderHarvest_Click() {
+  grove().FireInterval = 10;
+  grove().ManagementMode = kUnderstoryHarvest;
+  ShowDetail(true);
+}
+
+void Ex6Ask::ManageHigh_Click() {
+  if (ManageHigh.value() == 1) ManageRandom.setValue(0);
+}
+
+void Ex6Ask::ManageRandom_Click() {
+  if (ManageRandom.value() == 1) ManageHigh.setValue(0);
+}
+
+void Ex6Ask::Command2_Click() {
+  if (NoManage.value() == 0) {
+    NoManage.setValue(1);
+    NoManage_Click();
+  }
+  CurrentYear.setText("1880");
+  RunToYear.setText("1900");
+  program().Randomize(100);
+  InitialiseGrove(grove(), [this] { return program().Rnd(); });
+
+  Surface& out = program().form<outpt>().surface();
+  out.Cls();
+  DrawFireMaps();
+  out.CurrentX = 7000;
+  out.CurrentY = 3200;
+  out.Print("Year = " + BeginYear.text());
+}
+
+void Ex6Ask::Command1_Click() {
+  // Everything the run reads is checked before the grove changes, so a refused run leaves the
+  // grove, the maps and the year fields as they were.
+  const double firstYear = CurrentYear.number() + 1;
+  const double lastYear = RunToYear.number();
+  // Beyond 2^53 adding a year leaves the count where it was: the run would never end.
+  if (firstYear <= lastYear && firstYear + 1 == firstYear) {
+    throw CurrentYear.failure("is too large to count years from");
+  }
+  SequoiaGrove& g = grove();
+  const bool managing =
+      g.ManagementMode == kPrescribedBurn || g.ManagementMode == kUnderstoryHarvest;
+  const bool highest = ManageHigh.value() == 1;
+  double pixels = 0;
+  int rank = 0;
+  if (managing) {
+    pixels = NumPixManage.number();
+    if (highest) {
+      // The list of highest values holds 100 entries.
+      const double rounded = std::nearbyint(pixels);
+      if (!(rounded >= 0 && rounded <= 100)) {
+        throw NumPixManage.failure("must be a number of pixels from 0 to 100");
+      }
+      rank = static_cast<int>(rounded);
+    }
+  }
+
+  const RandomDraw rnd = [this] { return program().Rnd(); };
+  // The flames are shown as they burn, a frame at a time.
+  const bool paced = program().host().ShowsFrames();
+  const FlameMark flame = [this, paced](int row, int column, int kind) {
+    DrawFlames(row, column, kind);
+    if (NoGraphic.value() == 1) return;
+    if (paced && flamesInFrame_ >= kFlamesPerFrame) {
+      std::this_thread::sleep_until(lastFrame_ + kFrameInterval);
+    }
+    RefreshWhenDue();
+  };
+  lastFrame_ = std::chrono::steady_clock::now();
+  flamesInFrame_ = 0;
+  for (double year = firstYear; year <= lastYear; year += 1) {
+    GrowGrove(g);
+    ClearFireState(g);
+    if (managing) {
+      const GroveGrid<double>& managed =
+          g.ManagementMode == kPrescribedBurn ? g.FuelLoad : g.UnderstoryBiomass;
+      ApplyManagement(g, highest ? HighestPixels(managed, rank) : RandomPixels(pixels, rnd));
+    }
+    IgniteGrove(g, rnd);
+    BurnGrove(g, rnd, flame);
+  }
+
+  Surface& out = program().form<outpt>().surface();
+  out.Cls();
+  DrawFireMaps();
+  out.CurrentX = 7000;
+  out.CurrentY = 3200;
+  out.Print("Year = " + RunToYear.text());
+  CurrentYear.setText(RunToYear.text());
+  out.CurrentX = 7000;
+  out.CurrentY = 3400;
+  out.Print("Number of Lost Pixels = " + PrintText(g.LostPixels));
+}
+
+void Ex6Ask::Command3_Click() {
+  setVisible(false);
+  outpt& out = program().form<outpt>();
+  out.setRect(kNormalGeometry);
+  out.setVisible(false);
+}
+
+void Ex6Ask::DrawFireMaps() {
+  outpt& window = program().form<outpt>();
+  window.setVisible(true);
+  window.setRect(kMapsGeometry);
+  Surface& out = window.surface();
+  out.Cls();
+
+  auto& colour = program().state<MapColours>().ClassColour;
+  for (int k = 0; k <= 5; ++k) colour[static_cast<size_t>(k)] = k;
+  std::array<double, 6> fuelShare{};
+  std::array<double, 6> understoryShare{};
+
+  const SequoiaGrove& g = grove();
+  auto drawMap = [&](const GroveGrid<double>& values, double classWidth,
+                     std::array<double, 6>& share) {
+    for (int i = 1; i <= kGroveRows; ++i) {
+      out.CurrentX = kMapLeft;
+      const double y = out.CurrentY;
+      for (int j = 1; j <= kGroveColumns; ++j) {
+        const int c = FireMapClass(values[i][j], classWidth);
+        share[static_cast<size_t>(c)] += 1;
+        const double x = out.CurrentX;
+        out.Box(x, y, x + kPixelSize, y + kPixelSize, QBColor(colour[static_cast<size_t>(c)]),
+                true);
+      }
+    }
+  };
+  out.CurrentX = kMapLeft;
+  out.CurrentY = kFuelTitleY;
+  out.Print("Fuel Load");
+  drawMap(g.FuelLoad, 31, fuelShare);
+  out.CurrentY = kUnderstoryTitleY;
+  out.CurrentX = kMapLeft;
+  out.Print("Understory Biomass");
+  drawMap(g.UnderstoryBiomass, 41, understoryShare);
+
+  for (size_t k = 1; k <= 5; ++k) {
+    fuelShare[k] /= kGrovePixels;
+    understoryShare[k] /= kGrovePixels;
+  }
+
+  auto histogram = [&](const std::array<double, 6>& share, double base, double legendY,
+                       const char* legend) {
+    for (size_t k = 1; k <= 5; ++k) {
+      const double x = 6800 + 600 * static_cast<double>(k - 1);
+      const double top = base - 2000 * share[k];
+      out.Box(x, base, x + 600, top, QBColor(colour[k]), true);
+      out.CurrentX = x + 100;
+      out.CurrentY = top - 250;
+      out.Print(Fmt5(Int(100 * share[k])));
+    }
+    out.CurrentX = 6700;
+    out.CurrentY = legendY;
+    out.Print(legend);
+  };
+  histogram(fuelShare, kFuelBarBase, 3000, "  0-30   30-60   60-90  90-120  120+");
+  histogram(understoryShare, kUnderstoryBarBase, 6800, "  0-40   40-80  80-120 120-160 160+");
+}
+
+void Ex6Ask::DrawFlames(int row, int column, int kind) {
+  Surface& out = program().form<outpt>().surface();
+  if (NoGraphic.value() == 1) {
+    out.AutoRedraw = true;
+    return;
+  }
+  out.AutoRedraw = false;
+  // The map rows start one printed line below each map's title.
+  const double x0 = kMapLeft + (column - 1) * kPixelSize;
+  const double y1 = kFuelTitleY + out.TextHeight() + (row - 1) * kPixelSize;
+  const double y2 = kUnderstoryTitleY + out.TextHeight() + (row - 1) * kPixelSize;
+  const bool shown = flamesInFrame_ < kFlamesPerFrame;
+  if (shown) ++flamesInFrame_;
+  int c = 0;
+  for (int n = 0; n < 200; ++n) {
+    const double fuelY = y1 + Single(program().Rnd() * 140);
+    const double understoryY = y2 + Single(program().Rnd() * 140);
+    const double x = x0 + Single(program().Rnd() * 140);
+    c = kind == kCrownFire ? 15 : (c == 6 ? 4 : 6);
+    if (!shown) continue;
+    out.Box(x, fuelY, x + 10, fuelY + 10, QBColor(c), true);
+    out.Box(x, understoryY, x + 10, understoryY + 10, QBColor(c), true);
+  }
+  out.AutoRedraw = true;
+}
+
+void Ex6Ask::RefreshWhenDue() {
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastFrame_ < kFrameInterval) return;
+  program().Refresh();
+  lastFrame_ = now;
+  flamesInFrame_ = 0;
+}
+
+}  // namespace sylvandra
