@@ -34,7 +34,6 @@ constexpr double kUnderstoryBarBase = 6600;
 
 // The output window while it shows the maps, and as Return leaves it.
 constexpr Rect kMapsGeometry{135, 1800, 10300, 7400};
-constexpr Rect kNormalGeometry{5700, 675, 6330, 7305};
 
 float Single(double value) {
   return static_cast<float>(value);
@@ -193,7 +192,7 @@ void Ex6Ask::Command1_Click() {
 void Ex6Ask::Command3_Click() {
   setVisible(false);
   outpt& out = program().form<outpt>();
-  out.setRect(kNormalGeometry);
+  out.setRect(kOutptRect);
   out.setVisible(false);
 }
 

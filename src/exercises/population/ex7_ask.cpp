@@ -22,7 +22,6 @@ double RowTop(int species) {
 
 // The output window while it shows the maps, and as Return leaves it.
 constexpr double kMapsLeft = 135, kMapsWidth = 10000, kMapsHeight = 7400;
-constexpr Rect kNormalGeometry{5700, 660, 6330, 7260};
 
 }  // namespace
 
@@ -129,7 +128,7 @@ void EX7Ask::Command1_Click() {
 
 void EX7Ask::Return_Click() {
   setVisible(false);
-  program().form<outpt>().setRect(kNormalGeometry);
+  program().form<outpt>().setRect(kOutptRect);
 }
 
 void EX7Ask::DrawStandMaps() {
