@@ -56,6 +56,16 @@ Control& Window::control(std::string_view name, int index) const {
   return *found;
 }
 
+std::vector<Control*> Window::addCaptions(const std::string& name,
+                                          std::initializer_list<CaptionSpec> captions) {
+  std::vector<Control*> added;
+  int index = array(name).upperBound() + 1;
+  for (const CaptionSpec& caption : captions) {
+    added.push_back(&addLabel(name, caption.text, caption.rect, index++));
+  }
+  return added;
+}
+
 ControlArray& Window::array(const std::string& name) {
   auto& members = arrays_[name];
   members.name_ = name;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -101,6 +102,14 @@ class Window {
   Control& addOption(std::string name, std::string caption, Rect rect, int index = -1);
   Control& addPicture(std::string name, Rect rect, int index = -1);
   Control& addFrame(std::string name, std::string caption, Rect rect);
+  // Caption labels added as members of the control array `name`, numbered on from its last
+  // member, in order; returns them so that a window can style some.
+  struct CaptionSpec {
+    std::string text;
+    Rect rect;
+  };
+  std::vector<Control*> addCaptions(const std::string& name,
+                                    std::initializer_list<CaptionSpec> captions);
   // The array a control name belongs to (filled as members are added).
   ControlArray& array(const std::string& name);
   void setFont(Font font);

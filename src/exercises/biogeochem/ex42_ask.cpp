@@ -10,28 +10,23 @@ namespace sylvandra {
 
 EX42Ask::EX42Ask(Program& program)
     : Window(program, kName, "Soil Organic Matter Dynamics", {840, 1500, 6240, 3720}) {
-  struct Caption {
-    const char* text;
-    double left, top, width;
-  };
-  const Caption captions[] = {
-      {"Annual Litter Inputs", 240, 240, 2415},
-      {"Extractives", 240, 780, 1215},
-      {"Cellulose", 240, 1260, 1215},
-      {"Lignin", 240, 1740, 1215},
-      {"Nitrogen", 240, 2220, 1215},
-      {"Initial Passive Pool Size", 3120, 240, 2655},
-      {"Organic Matter", 3120, 780, 1455},
-      {"Nitrogen", 3120, 1260, 1455},
-      {"Run Time (years)", 3120, 1860, 1455},
-      {"Litter Cutoff Year", 3120, 2340, 1455},
-  };
-  int index = 0;
   Font bold = font();
   bold.bold = true;
-  for (const Caption& c : captions) {
-    Control& label = addLabel("Label1", c.text, {c.left, c.top, c.width, 255}, index++);
-    if (c.top == 240) label.setFont(bold);
+  constexpr double kLine = 255;
+  const std::vector<Control*> captions =
+      addCaptions("Label1", {{"Annual Litter Inputs", {240, 240, 2415, kLine}},
+                             {"Extractives", {240, 780, 1215, kLine}},
+                             {"Cellulose", {240, 1260, 1215, kLine}},
+                             {"Lignin", {240, 1740, 1215, kLine}},
+                             {"Nitrogen", {240, 2220, 1215, kLine}},
+                             {"Initial Passive Pool Size", {3120, 240, 2655, kLine}},
+                             {"Organic Matter", {3120, 780, 1455, kLine}},
+                             {"Nitrogen", {3120, 1260, 1455, kLine}},
+                             {"Run Time (years)", {3120, 1860, 1455, kLine}},
+                             {"Litter Cutoff Year", {3120, 2340, 1455, kLine}}});
+  // The two group headings along the top.
+  for (Control* caption : captions) {
+    if (caption->top() == 240) caption->setFont(bold);
   }
   Command2.onClick = [this] { Command2_Click(); };
   Command1.onClick = [this] { Command1_Click(); };

@@ -48,22 +48,14 @@ EX7Ask::EX7Ask(Program& program)
   for (int s = 1; s <= kStandSpecies; ++s) {
     addLabel("Label2", kSpeciesNames[static_cast<size_t>(s)], {120, RowTop(s) + 30, 1200, 255}, s);
   }
-  struct Caption {
-    const char* text;
-    double left, top, width;
-  };
-  const Caption captions[] = {
-      {"Disturbance Type", 120, 3180, 1500},
-      {"Frequency or Year", 1560, 3180, 1560},
-      {"Fire", 120, 3540, 1500},
-      {"Hurricane", 120, 3930, 1500},
-      {"Windthrow Gap", 120, 4320, 1500},
-      {"Number of years", 3600, 3540, 2040},
-      {"Print Interval (yrs)", 3600, 3930, 2040},
-  };
-  int index = static_cast<int>(Label3.size());
-  for (const Caption& c : captions)
-    addLabel("Label3", c.text, {c.left, c.top, c.width, 255}, index++);
+  constexpr double kLine = 255;
+  addCaptions("Label3", {{"Disturbance Type", {120, 3180, 1500, kLine}},
+                         {"Frequency or Year", {1560, 3180, 1560, kLine}},
+                         {"Fire", {120, 3540, 1500, kLine}},
+                         {"Hurricane", {120, 3930, 1500, kLine}},
+                         {"Windthrow Gap", {120, 4320, 1500, kLine}},
+                         {"Number of years", {3600, 3540, 2040, kLine}},
+                         {"Print Interval (yrs)", {3600, 3930, 2040, kLine}}});
 
   Command1.onClick = [this] { Command1_Click(); };
   Return.onClick = [this] { Return_Click(); };
