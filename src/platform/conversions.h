@@ -42,4 +42,10 @@ std::string Left(std::string_view text, int n);
 // The whole number at or below value.
 double Int(double value);
 
+// A value stored in a single precision (4-byte) variable, as the models that keep their state
+// in single precision store every assignment.
+inline float Single(double value) {
+  return static_cast<float>(value);
+}
+
 }  // namespace sylvandra

@@ -6,14 +6,6 @@
 #include "plot/utils.h"
 
 namespace sylvandra {
-namespace {
-
-// A value assigned to a single precision variable.
-float Single(double value) {
-  return static_cast<float>(value);
-}
-
-}  // namespace
 
 bool IsHarvestYear(int year, double interval) {
   return interval != 0 && Int(year / interval) * interval == year;

@@ -35,10 +35,6 @@ constexpr double kUnderstoryBarBase = 6600;
 // The output window while it shows the maps, and as Return leaves it.
 constexpr Rect kMapsGeometry{135, 1800, 10300, 7400};
 
-float Single(double value) {
-  return static_cast<float>(value);
-}
-
 }  // namespace
 
 Ex6Ask::Ex6Ask(Program& program)

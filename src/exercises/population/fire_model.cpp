@@ -2,12 +2,10 @@
 
 #include <cmath>
 
+#include "platform/conversions.h"
+
 namespace sylvandra {
 namespace {
-
-float Single(double value) {
-  return static_cast<float>(value);
-}
 
 template <class Fn>
 void ForEachPixel(Fn fn) {

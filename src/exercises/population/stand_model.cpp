@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/conversions.h"
+
 namespace sylvandra {
 namespace {
-
-float Single(double value) {
-  return static_cast<float>(value);
-}
 
 template <class Fn>
 void ForEachCell(Fn fn) {
