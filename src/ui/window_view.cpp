@@ -9,6 +9,7 @@
 #include "platform/program.h"
 #include "ui/control_view.h"
 #include "ui/event_sink.h"
+#include "ui/menu_bar_view.h"
 #include "ui/qt_conversions.h"
 
 namespace sylvandra::ui {
@@ -44,14 +45,25 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
   setObjectName(ToQString(window.name()));
   if (mode == Mode::Image) setAttribute(Qt::WA_DontShowOnScreen);
   const SurfaceCanvas::Transients transients = canvas_.transients();
+  client_ = this;
+  if (MenuBarView::HasMenus(window)) {
+    menuBar_ = std::make_unique<MenuBarView>(window, this, sink);
+    menuHeight_ = menuBar_->height();
+    // The controls sit on a see-through client area below the bar; the window paints the
+    // drawing behind it.
+    client_ = new QWidget(this);
+    client_->move(0, menuHeight_);
+  }
   // Frames lie under the controls placed on them; the rest stack in declaration order.
   for (const auto& control : window.controls()) {
     if (control->kind() != ControlKind::Frame) continue;
-    controls_.push_back(std::make_unique<ControlView>(*control, this, sink, transients));
+    controls_.push_back(std::make_unique<ControlView>(*control, client_, sink, transients));
   }
   for (const auto& control : window.controls()) {
-    if (control->kind() == ControlKind::Frame) continue;
-    controls_.push_back(std::make_unique<ControlView>(*control, this, sink, transients));
+    if (control->kind() == ControlKind::Frame || control->kind() == ControlKind::MenuItem) {
+      continue;
+    }
+    controls_.push_back(std::make_unique<ControlView>(*control, client_, sink, transients));
   }
   sync();
 }
@@ -65,8 +77,9 @@ void WindowView::sync() {
     setWindowTitle(ToQString(appliedCaption_));
   }
   syncGeometry();
+  if (menuBar_) menuBar_->sync();
   for (const auto& control : controls_) control->sync();
-  if (canvas_.update(window_.surface(), size(), devicePixelRatioF())) update();
+  if (canvas_.update(window_.surface(), clientSize(), devicePixelRatioF())) update();
   if (mode_ == Mode::Desktop) syncVisibility();
 }
 
@@ -75,6 +88,11 @@ void WindowView::syncGeometry() {
   appliedRect_ = window_.rect();
   QRect client = PixelRect(*appliedRect_);
   client.setSize(client.size().expandedTo(QSize(1, 1)));
+  if (menuBar_) {
+    menuBar_->setWidth(client.width());
+    client_->resize(client.size());
+    client.setHeight(client.height() + menuHeight_);
+  }
   if (mode_ == Mode::Desktop) client.moveTopLeft(OnScreen(client));
   setFixedSize(client.size());
   setGeometry(client);
@@ -104,9 +122,14 @@ QWidget* WindowView::widgetFor(const Control& control) const {
   return nullptr;
 }
 
+QSize WindowView::clientSize() const {
+  return QSize(width(), height() - menuHeight_);
+}
+
 void WindowView::paintEvent(QPaintEvent*) {
-  canvas_.update(window_.surface(), size(), devicePixelRatioF());
+  canvas_.update(window_.surface(), clientSize(), devicePixelRatioF());
   QPainter painter(this);
+  painter.translate(0, menuHeight_);
   canvas_.draw(painter);
 }
 
