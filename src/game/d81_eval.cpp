@@ -12,6 +12,12 @@ D81Eval::D81Eval(Program& program)
   Command1.onClick = [this] { Command1_Click(); };
 }
 
+void D81Eval::StartSection(double top, double bottom) {
+  surface().Box(0, top, surface().ScaleWidth(), bottom, backColor(), true);
+  surface().CurrentX = 0;
+  surface().CurrentY = top;
+}
+
 void D81Eval::Command1_Click() {
   setVisible(false);
 }

@@ -125,7 +125,7 @@ bool EnvironmentalEvaluation(Program& program) {
     sum += loss;
   }
   const double average = sum / kCompartments;
-  eval.CurrentY = kEnvironmentalTop;
+  program.form<D81Eval>().StartSection(kEnvironmentalTop, kEnvironmentalBottom);
 
   if (game.NitrateStandard == 0 && largest > kComplaintLevel) {
     if (game.FishKillStage == 0) {
@@ -259,7 +259,7 @@ void ExecuteManagementPlan(Program& program) {
 
   D81Eval& eval = program.form<D81Eval>();
   eval.Show();
-  eval.surface().CurrentY = kFinancialTop;
+  eval.StartSection(kFinancialTop, kFinancialBottom);
   if (!FinancialEvaluation(program, harvestValue)) return;
   ask.NetWorth.setNumber(ask.NetWorth.val() + kSavedShareOfSalary * ask.Salary.val());
   if (!EnvironmentalEvaluation(program)) return;
