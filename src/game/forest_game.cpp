@@ -1,5 +1,6 @@
 #include "game/forest_game.h"
 
+#include <cstdio>
 #include <string>
 
 #include "game/d81.h"
@@ -26,6 +27,14 @@ constexpr double kRegulationChangeYear = 1950;
 constexpr double kRaise = 1.1;
 constexpr double kSavedShareOfSalary = 0.1;
 constexpr double kStemsOnly = 0.7;
+
+// A single-precision figure as text: the 7 significant digits a float holds, so that 2.79 kept
+// as a float shows as "2.790001", not as the 15 digits of its double value.
+std::string SingleText(float value) {
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%.7g", static_cast<double>(value));
+  return PlainText(Val(digits));
+}
 
 // Whole trees for "Y" or "y"; anything else is stems only.
 double WholeTreeFactor(const std::string& flag) {
@@ -343,7 +352,7 @@ void RevealCompartmentData(Program& program, int item, int k) {
           .setBackColor(kResearched);
       break;
     case 6:
-      data.nitrate(k).setNumber(c.CompStreamNitrate).setBackColor(kResearched);
+      data.nitrate(k).setText(SingleText(c.CompStreamNitrate)).setBackColor(kResearched);
       break;
     case 7:
       data.Precip(k).setNumber(c.CompPrecip);
