@@ -46,7 +46,8 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
   if (mode == Mode::Image) setAttribute(Qt::WA_DontShowOnScreen);
   const SurfaceCanvas::Transients transients = canvas_.transients();
   client_ = this;
-  if (MenuBarView::HasMenus(window)) {
+  // The menu bar, like the title bar, lies outside the client area that a picture shows.
+  if (mode == Mode::Desktop && MenuBarView::HasMenus(window)) {
     menuBar_ = std::make_unique<MenuBarView>(window, this, sink);
     menuHeight_ = menuBar_->height();
     // The controls sit on a see-through client area below the bar; the window paints the

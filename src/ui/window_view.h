@@ -7,8 +7,9 @@
 // menu ends the program, other windows hide) instead of closing the widget. A view made for a
 // picture of the window is never shown on screen and keeps transient drawing.
 //
-// A window with menu items gets a real menu bar above its client area: the window grows by the
-// bar's height, and the drawing and the controls keep their places in the client area.
+// On the desktop a window with menu items gets a real menu bar above its client area: the
+// window grows by the bar's height, and the drawing and the controls keep their places in the
+// client area. A picture of the window shows its client area only, without title or menu bar.
 #pragma once
 
 #include <QWidget>
