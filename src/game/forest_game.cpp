@@ -371,7 +371,10 @@ void RevealCompartmentData(Program& program, int item, int k) {
 void EnterForestGame(Program& program) {
   ForestGame& game = program.state<ForestGame>();
   if (game.over) {
+    // The entry window the player came through stays open, as at the first opening.
+    const bool entryShown = program.form<D81>().visible();
     ForEachGameWindow(program, [](Window& window) { window.RestoreDesign(); });
+    program.form<D81>().setVisible(entryShown);
     game = ForestGame{};
     program.form<D81ask>().Form_Load();
   }
