@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <functional>
 
 #include "platform/program.h"
 #include "ui/control_view.h"
@@ -18,6 +19,24 @@ namespace {
 bool SameRect(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
+
+// The client area of a window with a menu bar: paints the window's drawing under its controls.
+class ClientArea : public QWidget {
+ public:
+  ClientArea(QWidget* parent, std::function<void(QPainter&)> paint)
+      : QWidget(parent), paint_(std::move(paint)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paint_(painter);
+  }
+
+ private:
+  std::function<void(QPainter&)> paint_;
+};
 
 // Keeps a window whose designed position lies partly off a small screen fully on it.
 QPoint OnScreen(QRect client) {
@@ -50,9 +69,11 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
   if (mode == Mode::Desktop && MenuBarView::HasMenus(window)) {
     menuBar_ = std::make_unique<MenuBarView>(window, this, sink);
     menuHeight_ = menuBar_->height();
-    // The controls sit on a see-through client area below the bar; the window paints the
-    // drawing behind it.
-    client_ = new QWidget(this);
+    // The controls and the drawing sit on a client area below the bar.
+    client_ = new ClientArea(this, [this](QPainter& painter) {
+      canvas_.update(window_.surface(), size(), devicePixelRatioF());
+      canvas_.draw(painter);
+    });
     client_->move(0, menuHeight_);
   }
   // Frames lie under the controls placed on them; the rest stack in declaration order.
@@ -73,14 +94,17 @@ WindowView::~WindowView() = default;
 
 void WindowView::sync() {
   if (retired_) return;
+  if (menuBar_) {
+    menuBar_->sync();
+    client_->update();
+  }
   if (appliedCaption_ != window_.caption() || !appliedRect_) {
     appliedCaption_ = window_.caption();
     setWindowTitle(ToQString(appliedCaption_));
   }
   syncGeometry();
-  if (menuBar_) menuBar_->sync();
   for (const auto& control : controls_) control->sync();
-  if (canvas_.update(window_.surface(), clientSize(), devicePixelRatioF())) update();
+  if (canvas_.update(window_.surface(), size(), devicePixelRatioF())) update();
   if (mode_ == Mode::Desktop) syncVisibility();
 }
 
@@ -123,14 +147,9 @@ QWidget* WindowView::widgetFor(const Control& control) const {
   return nullptr;
 }
 
-QSize WindowView::clientSize() const {
-  return QSize(width(), height() - menuHeight_);
-}
-
 void WindowView::paintEvent(QPaintEvent*) {
-  canvas_.update(window_.surface(), clientSize(), devicePixelRatioF());
+  canvas_.update(window_.surface(), size(), devicePixelRatioF());
   QPainter painter(this);
-  painter.translate(0, menuHeight_);
   canvas_.draw(painter);
 }
 

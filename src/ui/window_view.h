@@ -52,7 +52,6 @@ class WindowView : public QWidget {
 
  private:
   void syncGeometry();
-  QSize clientSize() const;
   void syncVisibility();
 
   Window& window_;

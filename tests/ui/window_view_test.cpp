@@ -108,6 +108,13 @@ TEST_F(WindowViewTest, MenuItemsMakeAMenuBarAboveAnUnchangedClientArea) {
   EXPECT_EQ(weigh->text(), "Weigh again");
   weigh->trigger();
   EXPECT_EQ(lab.events, std::vector<std::string>{"mnuWeigh_Click"});
+  // The drawing lies in the client area too: a box at (100, 200) pixels of the client.
+  lab.surface().Box(1500, 3000, 2250, 3750, Rgb(255, 0, 0), true);
+  desktop().sync();
+  const QImage image = Grab(lab);
+  EXPECT_EQ(image.pixelColor(125, 202 + barHeight), QColor(255, 0, 0));
+  // Just above it is the client area's own background, not the box drawn without the shift.
+  EXPECT_NE(image.pixelColor(125, 197 + barHeight), QColor(255, 0, 0));
   // The item follows the model.
   lab.mnuWeigh.setEnabled(false);
   desktop().sync();
