@@ -1,5 +1,5 @@
-// The forest management game: the windows of this folder, made reachable by name. Adding a window to the
-// program is one line in windows.cpp.
+// The forest management game: the windows of this folder, made reachable by name. Adding a window
+// to the program is one line in windows.cpp.
 #pragma once
 
 namespace sylvandra {

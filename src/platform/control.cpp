@@ -150,6 +150,22 @@ Control& Control::setContainer(std::string frameName) {
   return *this;
 }
 
+Control::Design Control::design() const {
+  return {text_, caption_, value_, visible_, enabled_, backColor_, foreColor_, rect_};
+}
+
+void Control::restore(const Design& design) {
+  text_ = design.text;
+  caption_ = design.caption;
+  value_ = design.value;
+  visible_ = design.visible;
+  enabled_ = design.enabled;
+  setBackColor(design.backColor);
+  setForeColor(design.foreColor);
+  setRect(design.rect);
+  if (surface_) surface_->Cls();
+}
+
 Surface& Control::surface() {
   if (!surface_) {
     throw RuntimeFailure(qualifiedName() + " has no drawing surface");

@@ -1,5 +1,7 @@
-// Controls: buttons, text fields, labels, check boxes, option buttons, picture boxes and frames,
-// each with its designed name, position (twips) and properties, and its event handlers.
+// Controls: buttons, text fields, labels, check boxes, option buttons, picture boxes, frames and
+// menu items, each with its designed name, position (twips) and properties, and its event
+// handlers. A menu item has no place on the client area: a top-level item is a menu of the
+// window's menu bar, and an item whose container names a menu is an entry of that menu.
 //
 // A text field's Change event fires whenever its text actually changes, also when the program
 // sets it; setting the same text again fires nothing. Setting Value from the program fires no
@@ -21,7 +23,16 @@ namespace sylvandra {
 
 class Window;
 
-enum class ControlKind { CommandButton, TextBox, Label, CheckBox, OptionButton, PictureBox, Frame };
+enum class ControlKind {
+  CommandButton,
+  TextBox,
+  Label,
+  CheckBox,
+  OptionButton,
+  PictureBox,
+  Frame,
+  MenuItem
+};
 
 enum class Alignment { Left, Right, Center };
 
@@ -102,7 +113,8 @@ class Control {
   // Labels and pictures with a sunken border.
   bool border() const { return border_; }
   Control& setBorder(bool border);
-  // The frame whose option buttons exclude each other; empty for the window itself.
+  // The frame whose option buttons exclude each other, or the menu a menu item belongs to;
+  // empty for the window itself (or the menu bar).
   const std::string& container() const { return container_; }
   Control& setContainer(std::string frameName);
 
@@ -119,6 +131,18 @@ class Control {
 
   // What a person's click does to the control's own state before Click fires.
   void applyClick();
+
+  // The state a window puts back when it starts over as designed (see Window::RestoreDesign).
+  struct Design {
+    std::string text, caption;
+    int value = 0;
+    bool visible = true, enabled = true;
+    Color backColor = kWhite, foreColor = kBlack;
+    Rect rect;
+  };
+  Design design() const;
+  // Puts the state back without firing any event; a picture box's drawing is cleared.
+  void restore(const Design& design);
 
  private:
   void clearOtherOptions();

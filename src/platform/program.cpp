@@ -40,6 +40,7 @@ Window& Program::adopt(std::unique_ptr<Window> window) {
   Window& created = *window;
   order_.push_back(&created);
   windows_[created.name()] = std::move(window);
+  created.RecordDesign();
   created.Form_Load();
   return created;
 }

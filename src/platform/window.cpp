@@ -39,6 +39,21 @@ void Window::setFont(Font font) {
   surface_.font = font;
 }
 
+void Window::RecordDesign() {
+  designCaption_ = caption_;
+  design_.clear();
+  for (const auto& control : controls_) design_.push_back(control->design());
+}
+
+void Window::RestoreDesign() {
+  caption_ = designCaption_;
+  visible_ = false;
+  surface_.Cls();
+  for (size_t i = 0; i < design_.size() && i < controls_.size(); ++i) {
+    controls_[i]->restore(design_[i]);
+  }
+}
+
 Control* Window::find(std::string_view name, int index) const {
   for (const auto& control : controls_) {
     if (control->name() == name && control->index() == index) return control.get();
@@ -110,6 +125,12 @@ Control& Window::addPicture(std::string name, Rect rect, int index) {
 
 Control& Window::addFrame(std::string name, std::string caption, Rect rect) {
   return add(ControlKind::Frame, std::move(name), rect, -1).setCaption(std::move(caption));
+}
+
+Control& Window::addMenuItem(std::string name, std::string caption, std::string menu) {
+  return add(ControlKind::MenuItem, std::move(name), {}, -1)
+      .setCaption(std::move(caption))
+      .setContainer(std::move(menu));
 }
 
 }  // namespace sylvandra

@@ -89,6 +89,13 @@ class Window {
   Surface& surface() { return surface_; }
   const Surface& surface() const { return surface_; }
 
+  // Remembers the window as designed: caption and every control's texts, captions, values,
+  // visibility, colours and places (the program does this when it creates the window, before
+  // Form_Load). RestoreDesign puts all of that back without firing any event, clears the
+  // drawing and hides the window: a window that starts over, as when it was first created.
+  void RecordDesign();
+  void RestoreDesign();
+
   Control* find(std::string_view name, int index = -1) const;
   // The control, or a run-time failure when the window has none of that name.
   Control& control(std::string_view name, int index = -1) const;
@@ -110,6 +117,8 @@ class Window {
   };
   std::vector<Control*> addCaptions(const std::string& name,
                                     std::initializer_list<CaptionSpec> captions);
+  // A menu of the menu bar (menu empty), or an entry of the menu item named menu.
+  Control& addMenuItem(std::string name, std::string caption, std::string menu = "");
   // The array a control name belongs to (filled as members are added).
   ControlArray& array(const std::string& name);
   void setFont(Font font);
@@ -127,6 +136,8 @@ class Window {
   Surface surface_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::string, ControlArray, std::less<>> arrays_;
+  std::string designCaption_;
+  std::vector<Control::Design> design_;
 };
 
 }  // namespace sylvandra

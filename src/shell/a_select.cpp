@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/d81.h"
 #include "shell/a_intro.h"
 #include "shell/catalogue.h"
 #include "shell/drawings.h"
@@ -60,6 +61,7 @@ A_Select::A_Select(Program& program)
   ReadGrphs.onClick = [this] { ReadGrphs_Click(); };
   About.onClick = [this] { About_Click(); };
   Quit.onClick = [this] { Quit_Click(); };
+  mnuForestGame.onClick = [this] { mnuForestGame_Click(); };
 }
 
 void A_Select::Form_Close() {
@@ -107,6 +109,10 @@ void A_Select::About_Click() {
   output.GraphDemo.setVisible(false);
   output.Return.setVisible(true);
   output.About.setVisible(true);
+}
+
+void A_Select::mnuForestGame_Click() {
+  program().form<D81>().Show();
 }
 
 void A_Select::Quit_Click() {

@@ -1,5 +1,6 @@
 // The main menu: the chapter list, the two explanatory pages and "Quit". Choosing a chapter
-// stores its index, hides the output window and fills and shows the introduction.
+// stores its index, hides the output window and fills and shows the introduction. The menu
+// bar's "Extras" menu opens the forest management game, which has no chapter of its own yet.
 #pragma once
 
 #include "platform/program.h"
@@ -18,6 +19,7 @@ class A_Select : public Window {
   void ReadGrphs_Click();
   void About_Click();
   void Quit_Click();
+  void mnuForestGame_Click();
 
   Control& Label6 =
       addLabel("Label6", "Computer Laboratory Exercises for Sylvandra", {600, 240, 9480, 420});
@@ -30,6 +32,10 @@ class A_Select : public Window {
   Control& Label1 = addLabel("Label1", "", {600, 6480, 9480, 480});
   ControlArray& Select = array("Select");
   ControlArray& Picture1 = array("Picture1");
+  // The menu bar: "Extras" leads to the forest management game.
+  Control& mnuExtras = addMenuItem("mnuExtras", "Extras");
+  Control& mnuForestGame =
+      addMenuItem("mnuForestGame", "Forest Management Game (preview)", "mnuExtras");
 };
 
 }  // namespace sylvandra

@@ -264,6 +264,10 @@ void ControlView::createWidget(QWidget* parent, SurfaceCanvas::Transients transi
       widget_ = picture_;
       break;
     }
+    case ControlKind::MenuItem:
+      // Shown by the window's menu bar, not on the client area.
+      widget_ = new QWidget(parent);
+      break;
     case ControlKind::Frame: {
       frame_ = new QGroupBox(parent);
       frame_->setAutoFillBackground(true);

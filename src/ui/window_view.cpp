@@ -5,10 +5,12 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <functional>
 
 #include "platform/program.h"
 #include "ui/control_view.h"
 #include "ui/event_sink.h"
+#include "ui/menu_bar_view.h"
 #include "ui/qt_conversions.h"
 
 namespace sylvandra::ui {
@@ -17,6 +19,24 @@ namespace {
 bool SameRect(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
+
+// The client area of a window with a menu bar: paints the window's drawing under its controls.
+class ClientArea : public QWidget {
+ public:
+  ClientArea(QWidget* parent, std::function<void(QPainter&)> paint)
+      : QWidget(parent), paint_(std::move(paint)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paint_(painter);
+  }
+
+ private:
+  std::function<void(QPainter&)> paint_;
+};
 
 // Keeps a window whose designed position lies partly off a small screen fully on it.
 QPoint OnScreen(QRect client) {
@@ -44,14 +64,28 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
   setObjectName(ToQString(window.name()));
   if (mode == Mode::Image) setAttribute(Qt::WA_DontShowOnScreen);
   const SurfaceCanvas::Transients transients = canvas_.transients();
+  client_ = this;
+  // The menu bar, like the title bar, lies outside the client area that a picture shows.
+  if (mode == Mode::Desktop && MenuBarView::HasMenus(window)) {
+    menuBar_ = std::make_unique<MenuBarView>(window, this, sink);
+    menuHeight_ = menuBar_->height();
+    // The controls and the drawing sit on a client area below the bar.
+    client_ = new ClientArea(this, [this](QPainter& painter) {
+      canvas_.update(window_.surface(), size(), devicePixelRatioF());
+      canvas_.draw(painter);
+    });
+    client_->move(0, menuHeight_);
+  }
   // Frames lie under the controls placed on them; the rest stack in declaration order.
   for (const auto& control : window.controls()) {
     if (control->kind() != ControlKind::Frame) continue;
-    controls_.push_back(std::make_unique<ControlView>(*control, this, sink, transients));
+    controls_.push_back(std::make_unique<ControlView>(*control, client_, sink, transients));
   }
   for (const auto& control : window.controls()) {
-    if (control->kind() == ControlKind::Frame) continue;
-    controls_.push_back(std::make_unique<ControlView>(*control, this, sink, transients));
+    if (control->kind() == ControlKind::Frame || control->kind() == ControlKind::MenuItem) {
+      continue;
+    }
+    controls_.push_back(std::make_unique<ControlView>(*control, client_, sink, transients));
   }
   sync();
 }
@@ -60,6 +94,10 @@ WindowView::~WindowView() = default;
 
 void WindowView::sync() {
   if (retired_) return;
+  if (menuBar_) {
+    menuBar_->sync();
+    client_->update();
+  }
   if (appliedCaption_ != window_.caption() || !appliedRect_) {
     appliedCaption_ = window_.caption();
     setWindowTitle(ToQString(appliedCaption_));
@@ -77,6 +115,11 @@ void WindowView::syncGeometry() {
   appliedRect_ = window_.rect();
   QRect client = PixelRect(*appliedRect_);
   client.setSize(client.size().expandedTo(QSize(1, 1)));
+  if (menuBar_) {
+    menuBar_->setWidth(client.width());
+    client_->resize(client.size());
+    client.setHeight(client.height() + menuHeight_);
+  }
   if (mode_ == Mode::Desktop) client.moveTopLeft(OnScreen(client));
   setFixedSize(client.size());
   setGeometry(client);

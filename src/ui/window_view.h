@@ -6,6 +6,10 @@
 // whenever the program shows it again; the title bar's close button asks the program (the main
 // menu ends the program, other windows hide) instead of closing the widget. A view made for a
 // picture of the window is never shown on screen and keeps transient drawing.
+//
+// On the desktop a window with menu items gets a real menu bar above its client area: the
+// window grows by the bar's height, and the drawing and the controls keep their places in the
+// client area. A picture of the window shows its client area only, without title or menu bar.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +26,7 @@ namespace sylvandra::ui {
 
 class ControlView;
 class EventSink;
+class MenuBarView;
 
 class WindowView : public QWidget {
  public:
@@ -38,6 +43,8 @@ class WindowView : public QWidget {
   void retire();
   // The widget that shows the control, or null.
   QWidget* widgetFor(const Control& control) const;
+  // The menu bar, or null when the window has no menu items.
+  MenuBarView* menuBar() const { return menuBar_.get(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -52,6 +59,10 @@ class WindowView : public QWidget {
   Mode mode_;
   SurfaceCanvas canvas_;
   std::vector<std::unique_ptr<ControlView>> controls_;
+  std::unique_ptr<MenuBarView> menuBar_;
+  // Height of the menu bar in pixels (0 without one); the client area starts below it.
+  int menuHeight_ = 0;
+  QWidget* client_ = nullptr;
   std::optional<Rect> appliedRect_;
   std::string appliedCaption_;
   std::uint64_t appliedRaises_ = 0;

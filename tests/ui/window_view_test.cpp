@@ -5,11 +5,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/menu_bar_view.h"
 #include "ui/ui_fixture.h"
 
 namespace sylvandra::testing {
@@ -34,6 +37,20 @@ void ClickAt(QWidget* widget) {
 }
 
 using WindowViewTest = UiTest;
+
+// A window of the lab's size with a menu bar: "Tools" holding "Weigh again".
+class MenuLabWindow : public Window {
+ public:
+  static constexpr const char* kName = "MenuLabWindow";
+  explicit MenuLabWindow(Program& program)
+      : Window(program, kName, "Lab Bench", {1500, 3000, 6000, 4500}) {
+    mnuWeigh.onClick = [this] { events.push_back("mnuWeigh_Click"); };
+  }
+  Control& Run = addButton("Run", "Run", {150, 300, 1200, 375});
+  Control& mnuTools = addMenuItem("mnuTools", "Tools");
+  Control& mnuWeigh = addMenuItem("mnuWeigh", "Weigh again", "mnuTools");
+  std::vector<std::string> events;
+};
 
 TEST_F(WindowViewTest, ViewsAreMadeOnlyForWindowsTheProgramHasCreated) {
   program().registerWindow<LabWindow>();
@@ -67,6 +84,43 @@ TEST_F(WindowViewTest, GeometryIsTheModelsTwipsAtFifteenToAPixel) {
   EXPECT_EQ(view.geometry(), QRect(200, 100, 300, 200));
   EXPECT_EQ(view.windowTitle(), "Moved");
   EXPECT_EQ(WidgetOf<QPushButton>(lab.Run)->geometry(), QRect(20, 20, 100, 30));
+}
+
+TEST_F(WindowViewTest, MenuItemsMakeAMenuBarAboveAnUnchangedClientArea) {
+  program().registerWindow<MenuLabWindow>();
+  MenuLabWindow& lab = program().form<MenuLabWindow>();
+  lab.Show();
+  desktop().sync();
+  ui::WindowView& view = ViewOf(lab);
+  ASSERT_NE(view.menuBar(), nullptr);
+  QMenuBar* bar = view.menuBar()->bar();
+  const int barHeight = bar->height();
+  EXPECT_GT(barHeight, 0);
+  // The client area keeps its 400 x 300 pixels below the bar; controls keep their places in it.
+  EXPECT_EQ(view.size(), QSize(400, 300 + barHeight));
+  QPushButton* run = WidgetOf<QPushButton>(lab.Run);
+  EXPECT_EQ(run->geometry(), QRect(10, 20, 80, 25));
+  EXPECT_EQ(run->mapTo(&view, QPoint(0, 0)), QPoint(10, 20 + barHeight));
+  ASSERT_EQ(bar->actions().size(), 1);
+  EXPECT_EQ(bar->actions()[0]->text(), "Tools");
+  QAction* weigh = view.menuBar()->actionFor(lab.mnuWeigh);
+  ASSERT_NE(weigh, nullptr);
+  EXPECT_EQ(weigh->text(), "Weigh again");
+  weigh->trigger();
+  EXPECT_EQ(lab.events, std::vector<std::string>{"mnuWeigh_Click"});
+  // The drawing lies in the client area too: a box at (100, 200) pixels of the client.
+  lab.surface().Box(1500, 3000, 2250, 3750, Rgb(255, 0, 0), true);
+  desktop().sync();
+  const QImage image = Grab(lab);
+  EXPECT_EQ(image.pixelColor(125, 202 + barHeight), QColor(255, 0, 0));
+  // Just above it is the client area's own background, not the box drawn without the shift.
+  EXPECT_NE(image.pixelColor(125, 197 + barHeight), QColor(255, 0, 0));
+  // The item follows the model.
+  lab.mnuWeigh.setEnabled(false);
+  desktop().sync();
+  EXPECT_FALSE(weigh->isEnabled());
+  // A window without menu items has no bar.
+  EXPECT_EQ(ViewOf(ShowLab()).menuBar(), nullptr);
 }
 
 TEST_F(WindowViewTest, ClickingTheButtonRunsItsHandlerAndShowsTheResult) {

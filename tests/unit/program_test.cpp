@@ -42,6 +42,8 @@ class SampleWindow : public Window {
   Control& Check = addCheckBox("Check", "Check", {100, 1800, 1000, 300});
   Control& Compute = addButton("Compute", "Compute", {100, 2200, 1000, 300});
   Control& Quit = addButton("Quit", "Quit", {1200, 2200, 1000, 300});
+  Control& mnuFile = addMenuItem("mnuFile", "File");
+  Control& mnuOpen = addMenuItem("mnuOpen", "Open", "mnuFile");
   ControlArray& Choice = array("Choice");
   ControlArray& Inner = array("Inner");
 
@@ -173,6 +175,42 @@ TEST_F(ProgramTest, StateBelongsToOneProgram) {
   Program other(otherHost);
   EXPECT_EQ(other.state<Counter>().value, 0);
   EXPECT_EQ(program.state<Counter>().value, 5);
+}
+
+TEST_F(ProgramTest, MenuItemsAreControlsWithoutAPlaceThatClickLikeButtons) {
+  SampleWindow& w = window();
+  int opened = 0;
+  w.mnuOpen.onClick = [&] { ++opened; };
+  program.click(*w.find("mnuOpen"));
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(w.mnuOpen.kind(), ControlKind::MenuItem);
+  EXPECT_EQ(w.mnuOpen.container(), "mnuFile");
+  EXPECT_EQ(w.mnuOpen.width() + w.mnuOpen.height(), 0);
+}
+
+TEST_F(ProgramTest, RestoreDesignPutsTheWindowBackAsCreatedWithoutEvents) {
+  SampleWindow& w = window();
+  w.Show();
+  w.setCaption("Changed");
+  program.type(w.Field, "25");
+  w.Result.setText("0.04").setBackColor(kWhite);
+  w.Check.setVisible(false);
+  program.click(w.Choice(2));
+  w.surface().Print("drawn");
+  const size_t changesBefore = w.changes.size();
+
+  w.RestoreDesign();
+  EXPECT_FALSE(w.visible());
+  EXPECT_EQ(w.caption(), "Sample Window");
+  EXPECT_EQ(w.Field.text(), "10");
+  EXPECT_EQ(w.Result.text(), "");
+  EXPECT_EQ(w.Result.backColor(), kResultYellow);
+  EXPECT_TRUE(w.Check.visible());
+  EXPECT_EQ(w.Choice(2).value(), 0);
+  EXPECT_TRUE(w.surface().Marks().empty());
+  // No Change event, and Form_Load is not run again.
+  EXPECT_EQ(w.changes.size(), changesBefore);
+  EXPECT_EQ(w.loads, 1);
 }
 
 TEST_F(ProgramTest, DialogsGoThroughTheHost) {

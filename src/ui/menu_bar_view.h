@@ -1,0 +1,44 @@
+// The menu bar of a window with menu items: a menu per top-level item, an entry per item placed
+// in a menu. Choosing an entry is a click on its control. sync() follows the items' captions,
+// visibility and enabled state.
+#pragma once
+
+#include <QObject>
+#include <vector>
+
+#include "platform/window.h"
+
+class QAction;
+class QMenuBar;
+class QWidget;
+
+namespace sylvandra::ui {
+
+class EventSink;
+
+class MenuBarView : public QObject {
+ public:
+  static bool HasMenus(const Window& window);
+
+  // The bar is created as a child of parent, at its top-left corner; sink may be null.
+  MenuBarView(Window& window, QWidget* parent, EventSink* sink);
+  ~MenuBarView() override;
+
+  int height() const;
+  void setWidth(int width);
+  void sync();
+  QMenuBar* bar() const { return bar_; }
+  // The action that shows the item (a menu's own action for a top-level item), or null.
+  QAction* actionFor(const Control& item) const;
+
+ private:
+  struct Item {
+    Control* control;
+    QAction* action;
+  };
+
+  QMenuBar* bar_;
+  std::vector<Item> items_;
+};
+
+}  // namespace sylvandra::ui
