@@ -55,5 +55,20 @@ TEST(CatalogueWalk, EveryNamedWindowOpensFromItsButton) {
   }
 }
 
+TEST(CatalogueWalk, AButtonWhoseWindowIsNotBuiltSaysSo) {
+  // A program with the shell alone: the chapter's button opens nothing and tells the student.
+  testing::TestHost host;
+  Program program(host);
+  RegisterShellWindows(program);
+  program.form<A_Select>().Show();
+  program.click(program.form<A_Select>().Select(0));
+  program.click(program.form<A_Intro>().Continue);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].prompt,
+            "This exercise is not available in this version of the program yet.");
+  EXPECT_EQ(host.messages[0].title, "Residence Time and Turnover Rates");
+  EXPECT_TRUE(host.failures.empty());
+}
+
 }  // namespace
 }  // namespace sylvandra
