@@ -8,8 +8,11 @@
 // picture of the window is never shown on screen and keeps transient drawing.
 #pragma once
 
+#include <QAction>
+#include <QPointF>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,14 +41,28 @@ class WindowView : public QWidget {
   void retire();
   // The widget that shows the control, or null.
   QWidget* widgetFor(const Control& control) const;
+  // Draws the window `scale` times its designed size (a picture of it at another size).
+  void setRenderScale(double scale) { renderScale_ = scale; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void syncGeometry();
   void syncVisibility();
+  // The output windows grow with the person's resizing; their drawing scales with them.
+  bool resizable() const;
+  void addOutputActions();
+  // Drawing scale of a resized output window: the smaller ratio to the designed size.
+  double viewScale() const;
+  QSize designedSize() const;
+  void showReadout(QPoint at);
+  void saveFile(const QString& title, const QString& filter,
+                const std::function<void(const QString&)>& write);
 
   Window& window_;
   EventSink* sink_;
@@ -57,6 +74,10 @@ class WindowView : public QWidget {
   std::uint64_t appliedRaises_ = 0;
   bool retired_ = false;
   bool appliedCovered_ = false;
+  double renderScale_ = 1;
+  std::optional<QPointF> marked_;  // the point a readout names, in twips
+  QAction* keep_ = nullptr;
+  QAction* unkeep_ = nullptr;
 };
 
 }  // namespace sylvandra::ui
