@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <set>
+#include <optional>
 
 #include "platform/program.h"
 #include "platform/surface.h"
@@ -97,24 +97,35 @@ std::optional<Readout> ReadOut(Window& window, double x, double y) {
 std::string GraphCsv(Window& window) {
   const DrawnGraph* graph = CurrentGraph(window);
   if (!graph) return {};
-  std::string csv = CsvField(graph->title.empty() ? "x" : graph->title);
-  std::vector<double> xs;
-  for (const DrawnSeries& series : graph->series) {
-    csv += "," + CsvField(series.name);
-    for (const DrawnPoint& point : series.points) {
-      if (std::find(xs.begin(), xs.end(), point.x) == xs.end()) xs.push_back(point.x);
+  // A row for each x and each time it recurs within a series (several night hours at a light
+  // of 0), in the order the points were drawn; a series without a point there leaves it empty.
+  struct Row {
+    double x = 0;
+    int occurrence = 0;
+    std::vector<std::optional<double>> values;
+  };
+  std::vector<Row> rows;
+  const size_t nSeries = graph->series.size();
+  for (size_t s = 0; s < nSeries; ++s) {
+    std::map<double, int> seen;
+    for (const DrawnPoint& point : graph->series[s].points) {
+      const int occurrence = seen[point.x]++;
+      auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& r) {
+        return r.x == point.x && r.occurrence == occurrence;
+      });
+      if (row == rows.end()) {
+        rows.push_back({point.x, occurrence, std::vector<std::optional<double>>(nSeries)});
+        row = rows.end() - 1;
+      }
+      row->values[s] = point.value;
     }
   }
+  std::string csv = CsvField(graph->title.empty() ? "x" : graph->title);
+  for (const DrawnSeries& series : graph->series) csv += "," + CsvField(series.name);
   csv += "\n";
-  // Rows in the order the points were drawn; a point of the same x in a series fills its row.
-  for (double x : xs) {
-    csv += Number(x);
-    for (const DrawnSeries& series : graph->series) {
-      csv += ",";
-      const auto point = std::find_if(series.points.begin(), series.points.end(),
-                                      [x](const DrawnPoint& p) { return p.x == x; });
-      if (point != series.points.end()) csv += Number(point->value);
-    }
+  for (const Row& row : rows) {
+    csv += Number(row.x);
+    for (const auto& value : row.values) csv += "," + (value ? Number(*value) : std::string());
     csv += "\n";
   }
   return csv;

@@ -29,11 +29,11 @@ struct DrawnPoint {
 
 struct DrawnSeries {
   int number = 0;  // 1..8, the legend column
-  std::string name;
+  std::string name{};
   Color colour = kBlack;
   double maximum = 0;  // the value drawn at the top of the frame
   bool dots = false;   // drawn as dots, not joined by lines
-  std::vector<DrawnPoint> points;
+  std::vector<DrawnPoint> points{};
 };
 
 // How a graph maps data to twips: x from xMin at L to xMax at R; y of a series with maximum M
@@ -80,8 +80,9 @@ const DrawnGraph* CurrentGraph(Window& window);
 // The point nearest (x, y) within 150 twips, over every series of the graph on the window.
 std::optional<Readout> ReadOut(Window& window, double x, double y);
 
-// The plotted series as CSV: a header "x,NAME,...", then a row for each x with the real value
-// of each series at that x (empty where a series has none). Empty when no graph is drawn.
+// The plotted series as CSV: a header (the x caption, then each series' name), then a row for
+// each plotted x with the real value of each series there (empty where a series has none); an
+// x a series plots more than once has a row each time. Empty when no graph is drawn.
 std::string GraphCsv(Window& window);
 
 // Keeps the window's current graph for comparison; false when there is none.

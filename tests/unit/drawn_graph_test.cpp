@@ -98,6 +98,10 @@ TEST_F(DrawnGraphTest, StepGraphReadsTheClippedValueAtItsStep) {
 TEST_F(DrawnGraphTest, CsvHasTheRealValueOfEveryPlottedPoint) {
   Draw("A_Select", Exchange(8.125));
   EXPECT_EQ(GraphCsv(output()), "Hour,NEE,GCE\n0,-2,1\n10,4,2\n20,8.125,3\n");
+  // Two points at the same x (two dark hours) are two rows.
+  Draw("A_Select",
+       {.mode = "P", .title = "PAR", .xs = {0, 0, 900}, .series = {{"NCE", {-2.6, -2.3, 16.6}}}});
+  EXPECT_EQ(GraphCsv(output()), "PAR,NCE\n0,-2.6\n0,-2.3\n900,16.6\n");
 }
 
 TEST_F(DrawnGraphTest, KeptRunIsDrawnFadedUnderTheNextGraphOfTheSameExerciseOnly) {
