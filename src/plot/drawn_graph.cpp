@@ -153,7 +153,11 @@ void ClearKeptRun(Window& window) {
 void DrawKeptRun(Window& window, const DrawnGraph& graph,
                  const std::map<std::string, double>& maximaByName) {
   const std::optional<DrawnGraph>& kept = Graphs(window).kept;
-  if (!kept || kept->exercise != graph.exercise || kept->kind != graph.kind) return;
+  // Only a graph of the same exercise, kind and x axis can be compared with it.
+  if (!kept || kept->exercise != graph.exercise || kept->kind != graph.kind ||
+      kept->title != graph.title) {
+    return;
+  }
   Surface& surface = window.surface();
   const GraphAxes& axes = graph.axes;
   const PlotFrame& frame = axes.frame;

@@ -90,7 +90,8 @@ bool KeepRun(Window& window);
 // Forgets the kept run and takes its faded curves off the window's drawing.
 void ClearKeptRun(Window& window);
 
-// Draws the kept run, if it comes from the same exercise and kind as the graph being drawn,
+// Draws the kept run, if it comes from the same exercise and kind as the graph being drawn and
+// has the same x axis caption,
 // faded under that graph: each kept series on the scale of the new series of the same name
 // (its own maximum when the new graph has none), with "(kept)" and sample lines in a second
 // legend row. Call after the frame and before the series.

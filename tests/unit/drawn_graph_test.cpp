@@ -131,8 +131,12 @@ TEST_F(DrawnGraphTest, KeptRunIsDrawnFadedUnderTheNextGraphOfTheSameExerciseOnly
   }
   EXPECT_LT(lastKept, firstCurve);
 
-  // Another exercise's graph does not show it.
+  // Another exercise's graph does not show it, nor the same exercise's graph of another x.
   Draw("A_Intro", Exchange(16));
+  EXPECT_TRUE(Kept().empty());
+  XYGraph byLight = Exchange(16);
+  byLight.title = "PAR";
+  Draw("A_Select", byLight);
   EXPECT_TRUE(Kept().empty());
 
   Draw("A_Select", Exchange(16));
