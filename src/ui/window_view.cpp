@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QToolTip>
 #include <algorithm>
@@ -170,6 +171,12 @@ void WindowView::paintEvent(QPaintEvent*) {
     painter.drawEllipse(QPointF(marked_->x() / kTwipsPerPixel, marked_->y() / kTwipsPerPixel),
                         radius, radius);
   }
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const double scale = viewScale();
+  for (const auto& control : controls_) control->setScale(scale);
 }
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {

@@ -87,6 +87,10 @@ TEST_F(OutputWindowTest, ResizedWindowScalesItsDrawingAndReadsValuesWhereTheyAre
   view.resize(designed * 2);
   desktop().sync();
   ExpectTwiceAsLarge(once, Extent(Grab(output), kLightRed));
+  // Its button grows with it: Return at (4560, 6360) twips, 1215 x 375, is (304, 424) pixels,
+  // 81 x 25, at the designed size.
+  EXPECT_EQ(ViewOf(output).widgetFor(program().form<outpt>().Return)->geometry(),
+            QRect(608, 848, 162, 50));
 
   // NEE at hour 10 is drawn at twips (3284.25, 2884.6), pixels (219, 192) at the designed
   // size, (438, 385) in the window twice that size.
