@@ -1,5 +1,8 @@
 // The output window as a student works with it: the graph as SVG, pictures of it at another
 // size, the readout under the pointer and a resized window.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QRect>
 #include <QToolTip>
@@ -99,6 +102,33 @@ TEST_F(OutputWindowTest, ResizedWindowScalesItsDrawingAndReadsValuesWhereTheyAre
                    Qt::NoModifier);
   QApplication::sendEvent(&view, &move);
   EXPECT_EQ(QToolTip::text(), QString("NEE\nx: 10\nvalue: 4"));
+}
+
+QAction* ActionNamed(QWidget& view, const QString& text) {
+  for (QAction* action : view.actions()) {
+    if (action->text() == text) return action;
+  }
+  ADD_FAILURE() << "no action " << text.toStdString();
+  return nullptr;
+}
+
+TEST_F(OutputWindowTest, ContextMenuKeepsARunCopiesItsDataAndClearsTheKeptRun) {
+  Window& output = DrawExchange();
+  ui::WindowView& view = ViewOf(output);
+  ActionNamed(view, "Copy data as CSV")->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QString("Hour,NEE,GCE\n0,-2,1\n10,4,2\n20,8,3\n"));
+
+  auto keptMarks = [&] {
+    int kept = 0;
+    for (const Mark& mark : output.surface().Marks()) kept += mark.kept ? 1 : 0;
+    return kept;
+  };
+  ActionNamed(view, "Keep this run for comparison")->trigger();
+  DrawExchange();
+  EXPECT_GT(keptMarks(), 0);
+  ActionNamed(view, "Clear kept run")->trigger();
+  EXPECT_EQ(keptMarks(), 0);
 }
 
 }  // namespace
