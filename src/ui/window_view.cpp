@@ -164,10 +164,11 @@ void WindowView::paintEvent(QPaintEvent*) {
   }
   canvas_.draw(painter);
   if (marked_) {
+    // A ring around the point the tooltip names, the same size at any window size.
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(Qt::black, 1.5 / scale));
+    painter.setPen(QPen(Qt::black, 2 / scale));
     painter.setBrush(Qt::NoBrush);
-    const double radius = 5 / scale;
+    const double radius = 7 / scale;
     painter.drawEllipse(QPointF(marked_->x() / kTwipsPerPixel, marked_->y() / kTwipsPerPixel),
                         radius, radius);
   }
