@@ -44,6 +44,12 @@ std::string CsvField(const std::string& text) {
 
 }  // namespace
 
+std::string SeriesName(const std::string& legendText) {
+  const auto first = legendText.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return legendText.substr(first, legendText.find_last_not_of(' ') - first + 1);
+}
+
 double GraphAxes::X(double x) const {
   return frame.left + (x - xMin) * (frame.right - frame.left) / (xMax - xMin);
 }

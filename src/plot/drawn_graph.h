@@ -69,6 +69,9 @@ struct DrawnGraphs {
   std::optional<DrawnGraph> kept;
 };
 
+// A series' name as its legend shows it, without the blanks that place it in its column.
+std::string SeriesName(const std::string& legendText);
+
 // Starts the record of a graph about to be drawn on `window` (after its Cls, if any). A graph
 // drawn over the last one without a Cls adds its series to the same record.
 DrawnGraph& BeginDrawnGraph(Window& window, GraphKind kind, const std::string& title,

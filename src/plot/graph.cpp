@@ -153,7 +153,7 @@ void DrawXY(Window& window, const XYPlan& plan, const std::string& mode, const s
   DrawnGraph& drawn = BeginDrawnGraph(window, GraphKind::XY, title, {frame, xMin, xMax, N});
   std::map<std::string, double> maximaByName;
   for (int i = 1; i <= nSeries; ++i) {
-    if (SeriesDrawn(plan, i)) maximaByName.emplace(names[i], plan.maxima[i]);
+    if (SeriesDrawn(plan, i)) maximaByName.emplace(SeriesName(names[i]), plan.maxima[i]);
   }
   DrawKeptRun(window, drawn, maximaByName);
 
@@ -170,7 +170,7 @@ void DrawXY(Window& window, const XYPlan& plan, const std::string& mode, const s
     auto pointY = [&](int t) { return B + Q * (N + 100) * (ys[i][t] - low) / (maximum - low); };
     if (mode == "L" || mode == "P") {
       DrawnSeries& record = drawn.series.emplace_back(DrawnSeries{.number = i,
-                                                                  .name = names[i],
+                                                                  .name = SeriesName(names[i]),
                                                                   .colour = colour,
                                                                   .maximum = maximum,
                                                                   .dots = mode == "P"});

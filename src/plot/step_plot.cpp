@@ -99,7 +99,7 @@ void DrawStepPlot(Window& window, const std::string& plotter, const std::string&
   DrawnGraph& drawn = BeginDrawnGraph(window, GraphKind::Steps, title, {frame, 0, xMax, 0});
   std::map<std::string, double> maximaByName;
   for (int j = 1; j <= nSeries; ++j) {
-    if (maxima[j] != 0) maximaByName.emplace(names[j], maxima[j]);
+    if (maxima[j] != 0) maximaByName.emplace(SeriesName(names[j]), maxima[j]);
   }
   DrawKeptRun(window, drawn, maximaByName);
 
@@ -122,8 +122,8 @@ void DrawStepPlot(Window& window, const std::string& plotter, const std::string&
     // A single point is not drawn, so there is nothing to read off.
     DrawnSeries* record = nullptr;
     if (nPoints >= 2) {
-      record = &drawn.series.emplace_back(
-          DrawnSeries{.number = j, .name = names[j], .colour = colour, .maximum = maxima[j]});
+      record = &drawn.series.emplace_back(DrawnSeries{
+          .number = j, .name = SeriesName(names[j]), .colour = colour, .maximum = maxima[j]});
       record->points.push_back(
           {xMax * 1 / nPoints, data[j][1], surface.CurrentX, surface.CurrentY});
     }

@@ -74,7 +74,7 @@ TEST_F(DrawnGraphTest, ReadsTheRealValueOfTheNearestPointWithin150Twips) {
 
 TEST_F(DrawnGraphTest, StepGraphReadsTheClippedValueAtItsStep) {
   PlotRecord plot;
-  plot.PlotName[1] = "Soil";
+  plot.PlotName[1] = "    Soil";  // blanks that place it in its legend column
   plot.PlotMax[1] = 200;
   plot.PlotY[1][1] = 50;
   plot.PlotY[1][2] = 100;
