@@ -44,6 +44,14 @@ std::string CsvField(const std::string& text) {
 
 }  // namespace
 
+SeriesMarks::SeriesMarks(Surface& surface, int number) : surface_(surface) {
+  surface_.Series = number;
+}
+
+SeriesMarks::~SeriesMarks() {
+  surface_.Series = 0;
+}
+
 std::string SeriesName(const std::string& legendText) {
   const auto first = legendText.find_first_not_of(' ');
   if (first == std::string::npos) return {};

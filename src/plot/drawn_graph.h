@@ -69,6 +69,19 @@ struct DrawnGraphs {
   std::optional<DrawnGraph> kept;
 };
 
+// Tags the marks drawn while it lives as the curve of series `number` (Surface::Series), and
+// untags whatever ends the drawing, a failure included.
+class SeriesMarks {
+ public:
+  SeriesMarks(Surface& surface, int number);
+  ~SeriesMarks();
+  SeriesMarks(const SeriesMarks&) = delete;
+  SeriesMarks& operator=(const SeriesMarks&) = delete;
+
+ private:
+  Surface& surface_;
+};
+
 // A series' name as its legend shows it, without the blanks that place it in its column.
 std::string SeriesName(const std::string& legendText);
 

@@ -178,7 +178,7 @@ void DrawXY(Window& window, const XYPlan& plan, const std::string& mode, const s
         record.points.push_back({xs[t], ys[i][t], pointX(t), pointY(t)});
       }
     }
-    surface.Series = i;
+    const SeriesMarks curve(surface, i);
 
     surface.CurrentX = pointX(1);
     surface.CurrentY = pointY(1);
@@ -199,7 +199,6 @@ void DrawXY(Window& window, const XYPlan& plan, const std::string& mode, const s
         surface.CurrentY = y;
       }
     }
-    surface.Series = 0;
   }
 }
 

@@ -127,14 +127,13 @@ void DrawStepPlot(Window& window, const std::string& plotter, const std::string&
       record->points.push_back(
           {xMax * 1 / nPoints, data[j][1], surface.CurrentX, surface.CurrentY});
     }
-    surface.Series = j;
+    const SeriesMarks curve(surface, j);
     for (int t = 2; t <= nPoints; ++t) {
       const double x = L + (R - L) * t / nPoints;
       const double y = B - (B - T) * data[j][t] / maxima[j] - style.lift;
       record->points.push_back({xMax * t / nPoints, data[j][t], x, y});
       surface.LineTo(x, y, colour);
     }
-    surface.Series = 0;
   }
 }
 
