@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <charconv>
+#include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -11,6 +13,8 @@
 #include "json.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
+#include "plot/drawn_graph.h"
+#include "plot/graph_export.h"
 #include "script_host.h"
 #include "shell/startup.h"
 #include "ui/window_image.h"
@@ -94,16 +98,115 @@ class Runner {
       if (space == std::string_view::npos) throw ScriptError("png needs a window and a file");
       Target target = ParseTarget(rest.substr(0, space), false);
       if (target.control) throw ScriptError("png takes a window, not a control");
-      std::string error;
-      if (!WriteWindowPng(program_, *target.window, ParseText(rest.substr(space + 1)), error)) {
-        throw ScriptError("png: " + error);
+      WritePng(*target.window, ParseText(rest.substr(space + 1)), "png");
+    } else if (command == "hover") {
+      Hover(rest);
+    } else if (command == "keep" || command == "unkeep") {
+      Window& window = RequireWindow(rest, command);
+      if (command == "keep") {
+        KeepRun(window);
+      } else {
+        ClearKeptRun(window);
       }
+    } else if (command == "export") {
+      Export(rest);
+    } else if (command == "resize") {
+      Resize(rest);
     } else {
       throw ScriptError("unknown command '" + std::string(command) + "'");
     }
   }
 
  private:
+  // The words of `text` split at blanks; the last takes the rest of the line when `rest`.
+  static std::vector<std::string_view> Words(std::string_view text, size_t count) {
+    std::vector<std::string_view> words;
+    while (words.size() + 1 < count) {
+      const auto space = text.find(' ');
+      if (space == std::string_view::npos) break;
+      words.push_back(text.substr(0, space));
+      text = text.substr(space + 1);
+    }
+    words.push_back(text);
+    return words;
+  }
+
+  Window& RequireWindow(std::string_view text, std::string_view command) {
+    const Target target = ParseTarget(text, false);
+    if (target.control) throw ScriptError(std::string(command) + " takes a window, not a control");
+    return *target.window;
+  }
+
+  static double ParseNumber(std::string_view text, std::string_view what) {
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+      throw ScriptError("malformed " + std::string(what) + " '" + std::string(text) + "'");
+    }
+    return value;
+  }
+
+  void Hover(std::string_view rest) {
+    const auto words = Words(rest, 3);
+    if (words.size() != 3) throw ScriptError("hover needs a window, X and Y");
+    Window& window = RequireWindow(words[0], "hover");
+    const auto readout = ReadOut(window, ParseNumber(words[1], "X"), ParseNumber(words[2], "Y"));
+    if (!readout) {
+      out_ << "readout null" << std::endl;
+      return;
+    }
+    out_ << "readout {\"series\":" << JsonString(readout->series)
+         << ",\"x\":" << JsonNumber(readout->x) << ",\"value\":" << JsonNumber(readout->value)
+         << "}" << std::endl;
+  }
+
+  void Export(std::string_view rest) {
+    const auto words = Words(rest, 3);
+    if (words.size() != 3) throw ScriptError("export needs a window, a format and a file");
+    Window& window = RequireWindow(words[0], "export");
+    const std::string file = ParseText(words[2]);
+    const std::string_view format = words[1];
+    std::string content;
+    if (format == "png") {
+      WritePng(window, file, "export");
+      return;
+    } else if (format == "svg") {
+      content = WindowSvg(window);
+    } else if (format == "csv") {
+      content = GraphCsv(window);
+    } else if (format == "text") {
+      content = PrintedText(window.surface());
+    } else {
+      throw ScriptError("unknown export format '" + std::string(format) + "'");
+    }
+    std::ofstream stream(file, std::ios::binary);
+    stream << content;
+    if (!stream.flush()) throw ScriptError("export: cannot write " + file);
+  }
+
+  void Resize(std::string_view rest) {
+    const auto words = Words(rest, 3);
+    if (words.size() != 3) throw ScriptError("resize needs a window, a width and a height");
+    Window& window = RequireWindow(words[0], "resize");
+    const double width = ParseNumber(words[1], "width");
+    const double height = ParseNumber(words[2], "height");
+    if (!(width >= 1 && height >= 1 && width <= 8000 && height <= 8000)) {
+      throw ScriptError("resize: a size from 1 to 8000 pixels is needed");
+    }
+    viewSizes_[&window] = {static_cast<int>(width), static_cast<int>(height)};
+  }
+
+  void WritePng(Window& window, const std::string& file, std::string_view command) {
+    std::optional<std::pair<int, int>> size;
+    if (const auto found = viewSizes_.find(&window); found != viewSizes_.end()) {
+      size = found->second;
+    }
+    std::string error;
+    if (!WriteWindowPng(program_, window, file, error, size)) {
+      throw ScriptError(std::string(command) + ": " + error);
+    }
+  }
+
   static std::string ParseText(std::string_view text) {
     if (!text.empty() && text.front() == '"') {
       if (auto parsed = ParseJsonString(text)) return *parsed;
@@ -239,6 +342,7 @@ class Runner {
           break;
       }
       if (m.transient) line += ",\"transient\":true";
+      if (m.kept) line += ",\"kept\":true";
       out_ << line << "}\n";
     }
     out_ << "end canvas" << std::endl;
@@ -247,6 +351,8 @@ class Runner {
   std::ostream& out_;
   ScriptHost host_;
   Program program_;
+  // Window sizes set by resize, in pixels; others are shown at their designed size.
+  std::map<const Window*, std::pair<int, int>> viewSizes_;
 };
 
 }  // namespace

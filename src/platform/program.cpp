@@ -75,8 +75,28 @@ void Program::Refresh() {
   }
 }
 
+namespace {
+
+struct RestoreHandling {
+  const Window*& slot;
+  const Window* value;
+  ~RestoreHandling() { slot = value; }
+};
+
+}  // namespace
+
+void Program::handleAs(const Window& window, const std::function<void()>& fn) {
+  const RestoreHandling restore{handling_, handling_};
+  handling_ = &window;
+  fn();
+}
+
 bool Program::runHandler(const Window& window, const std::function<void()>& fn) {
   if (ended_) return true;
+  // The outermost handler names the window; a handler that opens another window's keeps it.
+  const Window* const outer = handling_;
+  if (!handling_) handling_ = &window;
+  const RestoreHandling restore{handling_, outer};
   try {
     fn();
     return true;

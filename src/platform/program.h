@@ -84,6 +84,10 @@ class Program {
   void closeWindow(Window& window);
   // Runs fn as an event handler of window; returns false when it stopped on a failure.
   bool runHandler(const Window& window, const std::function<void()>& fn);
+  // The window whose event handler is running, or null between events.
+  const Window* handlingWindow() const { return handling_; }
+  // Runs fn as part of `window`'s handling (an exercise's set-up run when a chapter opens it).
+  void handleAs(const Window& window, const std::function<void()>& fn);
 
  private:
   Window& adopt(std::unique_ptr<Window> window);
@@ -95,6 +99,7 @@ class Program {
   std::map<std::type_index, std::shared_ptr<void>> state_;
   RandomSequence random_;
   bool ended_ = false;
+  const Window* handling_ = nullptr;
 };
 
 }  // namespace sylvandra

@@ -91,7 +91,25 @@ void Surface::Cls() {
 
 void Surface::Add(Mark mark) {
   mark.transient = !AutoRedraw;
+  mark.series = Series;
   marks_.push_back(std::move(mark));
+}
+
+void Surface::AddKept(Mark mark) {
+  RequireFinitePosition({mark.x1, mark.y1, mark.x2, mark.y2, mark.r}, "Kept run");
+  mark.kept = true;
+  mark.transient = false;
+  mark.series = 0;
+  marks_.push_back(std::move(mark));
+}
+
+bool Surface::RemoveKept() {
+  const auto kept =
+      std::remove_if(marks_.begin(), marks_.end(), [](const Mark& mark) { return mark.kept; });
+  if (kept == marks_.end()) return false;
+  marks_.erase(kept, marks_.end());
+  ++generation_;
+  return true;
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color) {

@@ -40,6 +40,10 @@ struct Mark {
   std::string text;
   Font font;
   bool transient = false;
+  // A faded curve of a kept run, drawn under a graph for comparison; not part of the graph.
+  bool kept = false;
+  // The graph series (1..8) whose curve this mark draws; 0 for frame, labels and legend.
+  int series = 0;
 };
 
 // Builders of single marks, for surfaces and for pictures drawn by code.
@@ -77,6 +81,8 @@ class Surface {
   Color ForeColor = kBlack;
   bool AutoRedraw = true;
   Font font;
+  // The series number the plotters give the marks of a series' curve (0: none).
+  int Series = 0;
 
   double ScaleWidth() const { return width_; }
   double ScaleHeight() const { return height_; }
@@ -104,6 +110,10 @@ class Surface {
   double TextHeight() const { return font.LineHeight(); }
 
   const std::vector<Mark>& Marks() const { return marks_; }
+  // Adds a mark of a kept run (see Mark::kept), on the persistent layer.
+  void AddKept(Mark mark);
+  // Removes the marks of a kept run; returns whether there were any.
+  bool RemoveKept();
   // Drops the transient marks (the renderer has painted them).
   void DropTransient();
   // Changes whenever marks are removed, so a renderer knows to start over.

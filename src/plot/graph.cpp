@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "platform/color.h"
 #include "platform/conversions.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
+#include "plot/drawn_graph.h"
 #include "plot/plot_frame.h"
 #include "plot/series_extremes.h"
 #include "plot/step_plot.h"
@@ -148,6 +150,13 @@ void DrawXY(Window& window, const XYPlan& plan, const std::string& mode, const s
   DrawFrameLine(surface, L, zeroY, R, zeroY);
   PrintLegendCaptions(surface, frame);
 
+  DrawnGraph& drawn = BeginDrawnGraph(window, GraphKind::XY, title, {frame, xMin, xMax, N});
+  std::map<std::string, double> maximaByName;
+  for (int i = 1; i <= nSeries; ++i) {
+    if (SeriesDrawn(plan, i)) maximaByName.emplace(SeriesName(names[i]), plan.maxima[i]);
+  }
+  DrawKeptRun(window, drawn, maximaByName);
+
   for (int i = 1; i <= nSeries; ++i) {
     if (!SeriesDrawn(plan, i)) continue;
     const double maximum = plan.maxima[i];
@@ -159,6 +168,17 @@ void DrawXY(Window& window, const XYPlan& plan, const std::string& mode, const s
     if (!plan.hasXRange || maximum - low == 0 || nPoints < 1) continue;
     auto pointX = [&](int t) { return L + (xs[t] - xMin) * S; };
     auto pointY = [&](int t) { return B + Q * (N + 100) * (ys[i][t] - low) / (maximum - low); };
+    if (mode == "L" || mode == "P") {
+      DrawnSeries& record = drawn.series.emplace_back(DrawnSeries{.number = i,
+                                                                  .name = SeriesName(names[i]),
+                                                                  .colour = colour,
+                                                                  .maximum = maximum,
+                                                                  .dots = mode == "P"});
+      for (int t = 1; t <= nPoints; ++t) {
+        record.points.push_back({xs[t], ys[i][t], pointX(t), pointY(t)});
+      }
+    }
+    const SeriesMarks curve(surface, i);
 
     surface.CurrentX = pointX(1);
     surface.CurrentY = pointY(1);

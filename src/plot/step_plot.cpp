@@ -1,11 +1,13 @@
 #include "plot/step_plot.h"
 
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "platform/conversions.h"
 #include "platform/runtime_failure.h"
 #include "platform/window.h"
+#include "plot/drawn_graph.h"
 #include "plot/plot_frame.h"
 
 namespace sylvandra {
@@ -94,6 +96,13 @@ void DrawStepPlot(Window& window, const std::string& plotter, const std::string&
   }
   PrintLegendCaptions(surface, frame);
 
+  DrawnGraph& drawn = BeginDrawnGraph(window, GraphKind::Steps, title, {frame, 0, xMax, 0});
+  std::map<std::string, double> maximaByName;
+  for (int j = 1; j <= nSeries; ++j) {
+    if (maxima[j] != 0) maximaByName.emplace(SeriesName(names[j]), maxima[j]);
+  }
+  DrawKeptRun(window, drawn, maximaByName);
+
   auto clip = [&](int j, int t) {
     double& value = data[j][t];
     if (value < 0) value = 0;
@@ -110,9 +119,19 @@ void DrawStepPlot(Window& window, const std::string& plotter, const std::string&
     if (maxima[j] == 0 || nPoints < 1) continue;
     surface.CurrentX = L + (R - L) * 1 / nPoints;
     surface.CurrentY = B - (B - T) * data[j][1] / maxima[j];
+    // A single point is not drawn, so there is nothing to read off.
+    DrawnSeries* record = nullptr;
+    if (nPoints >= 2) {
+      record = &drawn.series.emplace_back(DrawnSeries{
+          .number = j, .name = SeriesName(names[j]), .colour = colour, .maximum = maxima[j]});
+      record->points.push_back(
+          {xMax * 1 / nPoints, data[j][1], surface.CurrentX, surface.CurrentY});
+    }
+    const SeriesMarks curve(surface, j);
     for (int t = 2; t <= nPoints; ++t) {
       const double x = L + (R - L) * t / nPoints;
       const double y = B - (B - T) * data[j][t] / maxima[j] - style.lift;
+      record->points.push_back({xMax * t / nPoints, data[j][t], x, y});
       surface.LineTo(x, y, colour);
     }
   }

@@ -37,7 +37,7 @@ void A_Intro::OpenExercise(std::string_view name) {
   }
   Window& exercise = program().form(name);
   exercise.Show();
-  exercise.EnteredFromChapter(chapterIndex());
+  program().handleAs(exercise, [&] { exercise.EnteredFromChapter(chapterIndex()); });
 }
 
 void A_Intro::Continue_Click() {

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "platform/program.h"
@@ -152,13 +154,18 @@ class PictureWidget : public QFrame {
   std::function<void()> onClick;
 
   void refresh() {
-    if (canvas_.update(surface_, size(), devicePixelRatioF())) update();
+    if (canvas_.update(surface_, drawnSize(), devicePixelRatioF() * scale_)) update();
+  }
+  void setScale(double scale) {
+    scale_ = scale;
+    refresh();
   }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    canvas_.update(surface_, size(), devicePixelRatioF());
+    canvas_.update(surface_, drawnSize(), devicePixelRatioF() * scale_);
     QPainter painter(this);
+    if (scale_ != 1) painter.scale(scale_, scale_);
     canvas_.draw(painter);
     painter.end();
     QFrame::paintEvent(event);
@@ -175,8 +182,16 @@ class PictureWidget : public QFrame {
   }
 
  private:
+  // The picture's size at its designed scale.
+  QSize drawnSize() const {
+    if (scale_ == 1) return size();
+    return QSize(static_cast<int>(std::lround(width() / scale_)),
+                 static_cast<int>(std::lround(height() / scale_)));
+  }
+
   Surface& surface_;
   SurfaceCanvas canvas_;
+  double scale_ = 1;
 };
 
 ControlView::ControlView(Control& control, QWidget* parent, EventSink* sink,
@@ -286,6 +301,28 @@ bool ControlView::effectiveVisible() const {
   return !frame || frame->kind() != ControlKind::Frame || frame->visible();
 }
 
+QRect ControlView::scaledRect(const Rect& rect) const {
+  const QRect designed = PixelRect(rect);
+  if (scale_ == 1) return designed;
+  auto scaled = [this](int pixels) { return static_cast<int>(std::lround(pixels * scale_)); };
+  return QRect(scaled(designed.x()), scaled(designed.y()), scaled(designed.width()),
+               scaled(designed.height()));
+}
+
+QFont ControlView::scaledFont(const Font& font) const {
+  if (scale_ == 1) return ToQFont(font);
+  return ToQFont(font, std::max(1, static_cast<int>(std::lround(EmPixels(font) * scale_))));
+}
+
+void ControlView::setScale(double scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  if (picture_) picture_->setScale(scale);
+  if (!applied_) return;
+  widget_->setGeometry(scaledRect(applied_->rect));
+  widget_->setFont(scaledFont(applied_->font));
+}
+
 void ControlView::sync() {
   syncing_ = true;
   const bool first = !applied_;
@@ -296,11 +333,11 @@ void ControlView::sync() {
       control_.rect().top != applied.rect.top || control_.rect().width != applied.rect.width ||
       control_.rect().height != applied.rect.height) {
     applied.rect = control_.rect();
-    widget_->setGeometry(PixelRect(applied.rect));
+    widget_->setGeometry(scaledRect(applied.rect));
   }
   if (first || !(control_.font() == applied.font)) {
     applied.font = control_.font();
-    widget_->setFont(ToQFont(applied.font));
+    widget_->setFont(scaledFont(applied.font));
   }
   if (first || control_.backColor() != applied.back || control_.foreColor() != applied.fore) {
     applied.back = control_.backColor();

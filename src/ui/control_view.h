@@ -44,6 +44,9 @@ class ControlView : public QObject {
   QWidget* widget() const { return widget_; }
   // Brings the widget in line with the control.
   void sync();
+  // Places and sizes the widget, its font and a picture's drawing `scale` times as large (a
+  // resized output window); 1 is the designed size.
+  void setScale(double scale);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,8 +82,12 @@ class ControlView : public QObject {
   QPlainTextEdit* textEdit_ = nullptr;
   QGroupBox* frame_ = nullptr;
   PictureWidget* picture_ = nullptr;
+  QRect scaledRect(const Rect& rect) const;
+  QFont scaledFont(const Font& font) const;
+
   std::optional<Applied> applied_;
   bool syncing_ = false;
+  double scale_ = 1;
 };
 
 }  // namespace sylvandra::ui

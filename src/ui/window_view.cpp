@@ -1,17 +1,31 @@
 #include "ui/window_view.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QToolTip>
 #include <algorithm>
 #include <functional>
+#include <string>
 
+#include "platform/conversions.h"
 #include "platform/program.h"
+#include "plot/drawn_graph.h"
+#include "plot/graph_export.h"
+#include "shell/output_windows.h"
 #include "ui/control_view.h"
 #include "ui/event_sink.h"
 #include "ui/menu_bar_view.h"
 #include "ui/qt_conversions.h"
+#include "ui/window_image.h"
 
 namespace sylvandra::ui {
 namespace {
@@ -63,6 +77,12 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
                                     : SurfaceCanvas::Transients::Keep) {
   setObjectName(ToQString(window.name()));
   if (mode == Mode::Image) setAttribute(Qt::WA_DontShowOnScreen);
+  if (mode == Mode::Desktop && resizable()) {
+    setWindowFlags((windowFlags() & ~Qt::MSWindowsFixedSizeDialogHint) |
+                   Qt::WindowMaximizeButtonHint);
+    setMouseTracking(true);
+    addOutputActions();
+  }
   const SurfaceCanvas::Transients transients = canvas_.transients();
   client_ = this;
   // The menu bar, like the title bar, lies outside the client area that a picture shows.
@@ -104,7 +124,9 @@ void WindowView::sync() {
   }
   syncGeometry();
   for (const auto& control : controls_) control->sync();
-  const bool changed = canvas_.update(window_.surface(), size(), devicePixelRatioF());
+  const bool changed = canvas_.update(window_.surface(), designedSize(),
+                                      devicePixelRatioF() * renderScale_ * viewScale());
+  if (changed) marked_.reset();
   if (changed || window_.drawingCovered() != appliedCovered_) update();
   appliedCovered_ = window_.drawingCovered();
   if (mode_ == Mode::Desktop) syncVisibility();
@@ -121,7 +143,13 @@ void WindowView::syncGeometry() {
     client.setHeight(client.height() + menuHeight_);
   }
   if (mode_ == Mode::Desktop) client.moveTopLeft(OnScreen(client));
-  setFixedSize(client.size());
+  if (mode_ == Mode::Desktop && resizable()) {
+    // The program placing the window gives it back its designed size.
+    setMinimumSize(client.size() / 2);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  } else {
+    setFixedSize(client.size());
+  }
   setGeometry(client);
 }
 
@@ -149,14 +177,162 @@ QWidget* WindowView::widgetFor(const Control& control) const {
   return nullptr;
 }
 
+bool WindowView::resizable() const {
+  return dynamic_cast<const outpt*>(&window_) || dynamic_cast<const Outpt2*>(&window_) ||
+         dynamic_cast<const outmap*>(&window_);
+}
+
+QSize WindowView::designedSize() const {
+  return PixelRect(window_.rect()).size().expandedTo(QSize(1, 1));
+}
+
+double WindowView::viewScale() const {
+  if (mode_ != Mode::Desktop || !resizable()) return 1;
+  const QSize designed = designedSize();
+  return std::min(static_cast<double>(width()) / designed.width(),
+                  static_cast<double>(height()) / designed.height());
+}
+
 void WindowView::paintEvent(QPaintEvent*) {
-  canvas_.update(window_.surface(), size(), devicePixelRatioF());
+  const double scale = viewScale();
+  canvas_.update(window_.surface(), designedSize(), devicePixelRatioF() * renderScale_ * scale);
   QPainter painter(this);
   if (window_.drawingCovered()) {
     painter.fillRect(rect(), ToQColor(window_.backColor()));
-  } else {
-    canvas_.draw(painter);
+    return;
   }
+  if (scale != 1) {
+    painter.fillRect(rect(), ToQColor(window_.backColor()));
+    painter.scale(scale, scale);
+  }
+  canvas_.draw(painter);
+  if (marked_) {
+    // A ring around the point the tooltip names, the same size at any window size.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(Qt::black, 2 / scale));
+    painter.setBrush(Qt::NoBrush);
+    const double radius = 7 / scale;
+    painter.drawEllipse(QPointF(marked_->x() / kTwipsPerPixel, marked_->y() / kTwipsPerPixel),
+                        radius, radius);
+  }
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const double scale = viewScale();
+  for (const auto& control : controls_) control->setScale(scale);
+}
+
+void WindowView::mouseMoveEvent(QMouseEvent* event) {
+  QWidget::mouseMoveEvent(event);
+  if (mode_ == Mode::Desktop && resizable()) showReadout(event->position().toPoint());
+}
+
+void WindowView::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (!marked_) return;
+  marked_.reset();
+  QToolTip::hideText();
+  update();
+}
+
+void WindowView::showReadout(QPoint at) {
+  const double scale = viewScale();
+  std::optional<Readout> readout;
+  if (!window_.drawingCovered()) {
+    readout = ReadOut(window_, at.x() / scale * kTwipsPerPixel, at.y() / scale * kTwipsPerPixel);
+  }
+  if (!readout) {
+    if (marked_) {
+      marked_.reset();
+      QToolTip::hideText();
+      update();
+    }
+    return;
+  }
+  const QString text = ToQString(readout->series + "\nx: " + PlainText(readout->x) +
+                                 "\nvalue: " + PlainText(readout->value));
+  marked_ = QPointF(readout->xTwips, readout->yTwips);
+  QToolTip::showText(mapToGlobal(at), text, this);
+  update();
+}
+
+void WindowView::saveFile(const QString& title, const QString& filter,
+                          const std::function<void(const QString&)>& write) {
+  // Files are written only where the person picks.
+  const QString file = QFileDialog::getSaveFileName(this, title, QString(), filter);
+  if (!file.isEmpty()) write(file);
+}
+
+namespace {
+
+void WriteText(const QString& file, const std::string& text) {
+  QFile out(file);
+  if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    out.write(text.data(), static_cast<qint64>(text.size()));
+  }
+}
+
+}  // namespace
+
+void WindowView::addOutputActions() {
+  auto add = [this](const QString& text, const QKeySequence& keys, std::function<void()> fn) {
+    auto* action = new QAction(text, this);
+    if (!keys.isEmpty()) {
+      action->setShortcut(keys);
+      action->setShortcutContext(Qt::WindowShortcut);
+    }
+    connect(action, &QAction::triggered, this, std::move(fn));
+    addAction(action);
+    return action;
+  };
+  const bool table = dynamic_cast<const Outpt2*>(&window_) != nullptr;
+  Window& window = window_;
+  if (table) {
+    add("Copy table as text", QKeySequence::Copy, [&window] {
+      QGuiApplication::clipboard()->setText(ToQString(PrintedText(window.surface())));
+    });
+    add("Save table as text...", {}, [this, &window] {
+      saveFile("Save table as text", "Text (*.txt)",
+               [&window](const QString& file) { WriteText(file, PrintedText(window.surface())); });
+    });
+  }
+  add("Copy graph as image", table ? QKeySequence() : QKeySequence(QKeySequence::Copy),
+      [&window] { QGuiApplication::clipboard()->setImage(RenderWindow(window, 1)); });
+  add("Save graph as PNG...", QKeySequence::Save, [this, &window] {
+    saveFile("Save graph as PNG", "PNG image (*.png)",
+             [&window](const QString& file) { RenderWindow(window, 1).save(file, "PNG"); });
+  });
+  add("Save graph as SVG...", {}, [this, &window] {
+    saveFile("Save graph as SVG", "SVG image (*.svg)",
+             [&window](const QString& file) { WriteText(file, WindowSvg(window)); });
+  });
+  add("Copy data as CSV", {},
+      [&window] { QGuiApplication::clipboard()->setText(ToQString(GraphCsv(window))); });
+  add("Save data as CSV...", {}, [this, &window] {
+    saveFile("Save data as CSV", "CSV (*.csv)",
+             [&window](const QString& file) { WriteText(file, GraphCsv(window)); });
+  });
+  if (dynamic_cast<const outpt*>(&window_)) {
+    keep_ = add("Keep this run for comparison", {}, [this, &window] {
+      if (sink_) sink_->dispatch([&window] { KeepRun(window); });
+    });
+    unkeep_ = add("Clear kept run", {}, [this, &window] {
+      if (sink_) sink_->dispatch([&window] { ClearKeptRun(window); });
+    });
+  }
+}
+
+void WindowView::contextMenuEvent(QContextMenuEvent* event) {
+  if (actions().isEmpty()) return;
+  const bool graph = CurrentGraph(window_) != nullptr;
+  for (QAction* action : actions()) {
+    if (action->text().contains("CSV") || action == keep_) action->setEnabled(graph);
+  }
+  if (unkeep_) unkeep_->setEnabled(window_.program().state<DrawnGraphs>().kept.has_value());
+  QMenu menu(this);
+  menu.addActions(actions());
+  menu.exec(event->globalPos());
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

@@ -12,8 +12,11 @@
 // client area. A picture of the window shows its client area only, without title or menu bar.
 #pragma once
 
+#include <QAction>
+#include <QPointF>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,14 +48,29 @@ class WindowView : public QWidget {
   QWidget* widgetFor(const Control& control) const;
   // The menu bar, or null when the window has no menu items.
   MenuBarView* menuBar() const { return menuBar_.get(); }
+  // Draws the window `scale` times its designed size (a picture of it at another size).
+  void setRenderScale(double scale) { renderScale_ = scale; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void syncGeometry();
   void syncVisibility();
+  // The output windows grow with the person's resizing; their drawing scales with them.
+  bool resizable() const;
+  void addOutputActions();
+  // Drawing scale of a resized output window: the smaller ratio to the designed size.
+  double viewScale() const;
+  QSize designedSize() const;
+  void showReadout(QPoint at);
+  void saveFile(const QString& title, const QString& filter,
+                const std::function<void(const QString&)>& write);
 
   Window& window_;
   EventSink* sink_;
@@ -68,6 +86,10 @@ class WindowView : public QWidget {
   std::uint64_t appliedRaises_ = 0;
   bool retired_ = false;
   bool appliedCovered_ = false;
+  double renderScale_ = 1;
+  std::optional<QPointF> marked_;  // the point a readout names, in twips
+  QAction* keep_ = nullptr;
+  QAction* unkeep_ = nullptr;
 };
 
 }  // namespace sylvandra::ui
