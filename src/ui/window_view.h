@@ -8,6 +8,7 @@
 // picture of the window is never shown on screen and keeps transient drawing.
 #pragma once
 
+#include <QKeyEvent>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -42,10 +43,18 @@ class WindowView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Keys go to the program's keyboard (platform/keyboard.h), which moves the focus and presses
+  // buttons in the model; the view then shows the focus where the model has it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void syncGeometry();
   void syncVisibility();
+  void syncFocus();
+  // Passes the key to the program; false when it is one the focused widget handles itself.
+  bool sendKey(const QKeyEvent& event, const QObject* watched);
 
   Window& window_;
   EventSink* sink_;
@@ -57,6 +66,7 @@ class WindowView : public QWidget {
   std::uint64_t appliedRaises_ = 0;
   bool retired_ = false;
   bool appliedCovered_ = false;
+  const Control* appliedFocus_ = nullptr;
 };
 
 }  // namespace sylvandra::ui
