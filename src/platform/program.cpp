@@ -42,6 +42,7 @@ Window& Program::adopt(std::unique_ptr<Window> window) {
   order_.push_back(&created);
   windows_[created.name()] = std::move(window);
   created.Form_Load();
+  if (onWindowCreated) onWindowCreated(created);
   return created;
 }
 

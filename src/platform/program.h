@@ -92,6 +92,8 @@ class Program {
   bool key(Window& window, std::string_view keyName);
   // What F1 does in a window: set by the program's start-up (the page on the window's model).
   std::function<void(Window&)> onHelp;
+  // Runs once for each window, when it has been created and loaded (set by the start-up).
+  std::function<void(Window&)> onWindowCreated;
   void help(Window& window);
   void closeWindow(Window& window);
   // Runs fn as an event handler of window; returns false when it stopped on a failure.

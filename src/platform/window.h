@@ -93,6 +93,10 @@ class Window {
   // The control, or a run-time failure when the window has none of that name.
   Control& control(std::string_view name, int index = -1) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  // A button the program adds to a designed window (the way to its model page).
+  Control& addProgramButton(std::string name, std::string caption, Rect rect) {
+    return addButton(std::move(name), std::move(caption), rect);
+  }
   // The control the keyboard works on (null when none has been given focus); kept while the
   // window is hidden.
   Control* focusedControl() const { return focused_; }

@@ -17,6 +17,7 @@
 #include "exercises/carbon_water/windows.h"
 #include "exercises/population/windows.h"
 #include "game/windows.h"
+#include "shell/model_page.h"
 #include "unit/exercise_fixture.h"
 
 namespace sylvandra {
@@ -63,20 +64,26 @@ bool InFrame(const Window& window, const Control& control) {
   return !control.container().empty();
 }
 
-class ExerciseKeyboardTest : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(ExerciseKeyboardTest, TabVisitsEveryFieldOnceInputsFirstInLayoutOrder) {
-  testing::TestHost host;
-  Program program(host);
+// A started program with the exercise window opened as a student opens it.
+Window& OpenAsStudent(Program& program, const std::string& name) {
   StartProgram(program);
-  const testing::CatalogueRoute route = testing::RouteTo(GetParam());
-  Window& window = program.form(GetParam());
+  const testing::CatalogueRoute route = testing::RouteTo(name);
+  Window& window = program.form(name);
   if (route.row >= 0) {
     program.click(program.form<A_Select>().Select(route.row));
     program.click(program.form<A_Intro>().control(route.button));
   } else {
     window.Show();
   }
+  return window;
+}
+
+class ExerciseKeyboardTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ExerciseKeyboardTest, TabVisitsEveryFieldOnceInputsFirstInLayoutOrder) {
+  testing::TestHost host;
+  Program program(host);
+  Window& window = OpenAsStudent(program, GetParam());
   ASSERT_TRUE(window.visible());
 
   // Every shown, enabled field that can be typed into, counted from the window's controls.
@@ -123,17 +130,54 @@ TEST_P(ExerciseKeyboardTest, TabVisitsEveryFieldOnceInputsFirstInLayoutOrder) {
   EXPECT_EQ(window.focusedControl(), walk.visited.back());
 }
 
+// F1 opens the window's model page, which names every field shown to be filled in as the
+// window labels it; the "?" button opens the same page and covers no control of the window.
+TEST_P(ExerciseKeyboardTest, F1AndTheHelpButtonOpenThePageNamingTheFields) {
+  testing::TestHost host;
+  Program program(host);
+  Window& window = OpenAsStudent(program, GetParam());
+  ASSERT_TRUE(program.key(window, "F1"));
+  ModelPage& page = program.form<ModelPage>();
+  ASSERT_TRUE(page.visible());
+  EXPECT_EQ(page.caption(), "How the model works: " + window.caption());
+  const std::string text = page.Text.text();
+  for (const auto& c : window.controls()) {
+    if (c->kind() == ControlKind::TextBox && c->visible() && IsInputStop(*c)) {
+      EXPECT_NE(text.find(c->label() + ":"), std::string::npos) << c->label();
+    }
+  }
+  EXPECT_NE(text.find("\r\n\r\n"), std::string::npos) << "more than a caption";
+
+  program.key(page, "Escape");
+  EXPECT_FALSE(page.visible());
+  Control& help = window.control("ModelHelp");
+  for (const auto& c : window.controls()) {
+    if (c.get() == &help) continue;
+    const Rect& a = help.rect();
+    const Rect& b = c->rect();
+    const bool overlaps = a.left < b.left + b.width && b.left < a.left + a.width &&
+                          a.top < b.top + b.height && b.top < a.top + a.height;
+    EXPECT_FALSE(overlaps) << "the ? button covers " << c->qualifiedName();
+  }
+  EXPECT_LE(help.left() + help.width(), window.width());
+  EXPECT_LE(help.top() + help.height(), window.height());
+  program.click(help);
+  EXPECT_TRUE(page.visible());
+  EXPECT_EQ(page.Text.text(), text);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryWindow, ExerciseKeyboardTest, ::testing::ValuesIn(ExerciseWindows()),
                          [](const auto& info) { return info.param; });
 
 class SomKeyboardTest : public testing::ExerciseTest<Ex0Ask> {};
 
 // The order a student meets the soil organic matter window in: its three fields top to bottom,
-// then Execute and Return (not field, button, field, button, field).
+// then Execute, Return and the page's "?" (not field, button, field, button, field).
 TEST_F(SomKeyboardTest, TabGoesThroughTheFieldsBeforeTheButtons) {
   std::vector<std::string> names;
   for (const Control* c : TabOrder(w())) names.push_back(c->name());
-  EXPECT_EQ(names, (std::vector<std::string>{"SOM", "Inputs", "TurnOvr", "Command1", "Command2"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"SOM", "Inputs", "TurnOvr", "Command1", "Command2",
+                                             "ModelHelp"}));
 }
 
 class CanopyKeyboardTest : public testing::ExerciseTest<Ex1Ask> {};
