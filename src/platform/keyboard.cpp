@@ -209,7 +209,17 @@ Control* ShortcutTarget(const Window& window, char letter) {
   return found;
 }
 
+bool IsKeyName(std::string_view key) {
+  static constexpr std::string_view kNames[] = {
+      "Tab", "Backtab", "Return", "Enter", "Space", "Escape", "Up", "Down", "Left", "Right", "F1"};
+  if (std::find(std::begin(kNames), std::end(kNames), key) != std::end(kNames)) return true;
+  return key.size() == 5 && key.starts_with("Alt+") &&
+         std::isalnum(static_cast<unsigned char>(key[4]));
+}
+
 bool PressKey(Program& program, Window& window, std::string_view key) {
+  // A hidden window takes no keys.
+  if (!IsKeyName(key) || !window.visible()) return IsKeyName(key);
   Control* focused = window.focusedControl();
   if (focused && !TakesFocus(window, *focused)) focused = nullptr;
   if (key == "Tab" || key == "Backtab") {
@@ -233,14 +243,9 @@ bool PressKey(Program& program, Window& window, std::string_view key) {
     if (Control* button = CancelButton(window)) program.click(*button);
   } else if (key == "F1") {
     program.help(window);
-  } else if (key.size() == 5 && key.starts_with("Alt+") &&
-             std::isalnum(static_cast<unsigned char>(key[4]))) {
-    if (Control* target = ShortcutTarget(window, key[4])) {
-      program.focus(*target);
-      program.click(*target);
-    }
-  } else {
-    return false;
+  } else if (Control* target = ShortcutTarget(window, key[4])) {  // Alt+letter
+    program.focus(*target);
+    program.click(*target);
   }
   return true;
 }

@@ -29,9 +29,12 @@ Control* CancelButton(const Window& window);
 // caption starts with that letter; null when there is none or more than one.
 Control* ShortcutTarget(const Window& window, char letter);
 
+// Whether the program knows the key name (listed below).
+bool IsKeyName(std::string_view key);
 // Presses a key (named as the toolkit names it: "Tab", "Backtab", "Return", "Enter", "Escape",
 // "Space", "Up", "Down", "Left", "Right", "F1", "Alt+E") in window. Returns false for a key name
-// it does not know. Events run through the program as a person's do.
+// it does not know. Events run through the program as a person's do; a hidden window takes no
+// key.
 bool PressKey(Program& program, Window& window, std::string_view key);
 
 }  // namespace sylvandra

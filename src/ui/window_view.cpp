@@ -93,7 +93,9 @@ void WindowView::syncFocus() {
 bool WindowView::sendKey(const QKeyEvent& event, const QObject* watched) {
   if (!sink_) return false;
   const bool inText = qobject_cast<const QLineEdit*>(watched) != nullptr;
-  const bool inEditor = qobject_cast<const QPlainTextEdit*>(watched) != nullptr;
+  // A multi-line field being written in keeps its Return and arrows; a read-only one does not.
+  const auto* editor = qobject_cast<const QPlainTextEdit*>(watched);
+  const bool inEditor = editor && !editor->isReadOnly();
   const Qt::KeyboardModifiers modifiers =
       event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   std::string name;

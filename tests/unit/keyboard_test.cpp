@@ -173,11 +173,19 @@ class SomKeyboardTest : public testing::ExerciseTest<Ex0Ask> {};
 
 // The order a student meets the soil organic matter window in: its three fields top to bottom,
 // then Execute, Return and the page's "?" (not field, button, field, button, field).
-TEST_F(SomKeyboardTest, TabGoesThroughTheFieldsBeforeTheButtons) {
+TEST_F(SomKeyboardTest, TabGoesThroughTheFieldsBeforeTheButtonsAndHiddenWindowsTakeNoKeys) {
   std::vector<std::string> names;
   for (const Control* c : TabOrder(w())) names.push_back(c->name());
   EXPECT_EQ(names, (std::vector<std::string>{"SOM", "Inputs", "TurnOvr", "Command1", "Command2",
                                              "ModelHelp"}));
+  // Enter in the field runs Execute; once the window is hidden, its keys do nothing.
+  program.focus(w().TurnOvr);
+  program.key(w(), "Return");
+  EXPECT_TRUE(output().visible());
+  output().setVisible(false);
+  w().setVisible(false);
+  program.key(w(), "Return");
+  EXPECT_FALSE(output().visible());
 }
 
 class CanopyKeyboardTest : public testing::ExerciseTest<Ex1Ask> {};
