@@ -26,6 +26,7 @@ function(opening_comment file result)
       string(APPEND text "${line}\n")
     endif()
   endforeach()
+  string(REGEX REPLACE "\n+$" "\n" text "${text}")
   set(${result} "${text}" PARENT_SCOPE)
 endfunction()
 
