@@ -83,6 +83,17 @@ class Runner {
       program_.type(control, text);
     } else if (command == "focus") {
       program_.focus(RequireControl(ParseTarget(rest, false)));
+    } else if (command == "key") {
+      const auto space = rest.find(' ');
+      if (space == std::string_view::npos) throw ScriptError("key needs a window and a key");
+      Target target = ParseTarget(rest.substr(0, space), false);
+      if (target.control) throw ScriptError("key takes a window, not a control");
+      const std::string_view keyName = rest.substr(space + 1);
+      if (!program_.key(*target.window, keyName)) {
+        throw ScriptError("unknown key '" + std::string(keyName) + "'");
+      }
+    } else if (command == "focused") {
+      out_ << JsonString(FocusedTarget()) << std::endl;
     } else if (command == "answer") {
       if (blank == std::string_view::npos) {
         host_.QueueAnswer(std::nullopt);
@@ -252,6 +263,16 @@ class Runner {
       target.property = std::string(parts[2]);
     }
     return target;
+  }
+
+  // "WINDOW.CONTROL(INDEX)" of the control with the keyboard focus in the active window; the
+  // window's name alone when none of its controls has it, empty when no window is shown.
+  std::string FocusedTarget() const {
+    const Window* window = program_.activeWindow();
+    if (!window) return "";
+    const Control* control = window->focusedControl();
+    if (!control) return window->name();
+    return window->name() + "." + control->qualifiedName();
   }
 
   static Control& RequireControl(const Target& target) {

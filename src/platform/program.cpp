@@ -1,5 +1,6 @@
 #include "platform/program.h"
 
+#include "platform/keyboard.h"
 #include "platform/runtime_failure.h"
 
 namespace sylvandra {
@@ -42,6 +43,7 @@ Window& Program::adopt(std::unique_ptr<Window> window) {
   windows_[created.name()] = std::move(window);
   created.RecordDesign();
   created.Form_Load();
+  if (onWindowCreated) onWindowCreated(created);
   return created;
 }
 
@@ -139,9 +141,29 @@ void Program::keyUp(Control& control) {
 }
 
 void Program::focus(Control& control) {
+  control.window().setFocusedControl(&control);
   runHandler(control.window(), [&] {
     if (control.onGotFocus) control.onGotFocus();
   });
+}
+
+bool Program::key(Window& window, std::string_view keyName) {
+  bool known = true;
+  runHandler(window, [&] { known = PressKey(*this, window, keyName); });
+  return known;
+}
+
+void Program::help(Window& window) {
+  if (!onHelp) return;
+  runHandler(window, [&] { onHelp(window); });
+}
+
+Window* Program::activeWindow() const {
+  Window* active = nullptr;
+  for (Window* window : order_) {
+    if (window->visible() && (!active || window->shownAt() > active->shownAt())) active = window;
+  }
+  return active;
 }
 
 void Program::closeWindow(Window& window) {

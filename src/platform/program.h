@@ -4,6 +4,7 @@
 // it stops it and is reported through the host, and the program keeps running.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -49,6 +50,10 @@ class Program {
   Window* loaded(std::string_view name) const;
   // Every window created so far, in creation order.
   const std::vector<Window*>& windows() const { return order_; }
+  // The shown window shown last (where the keyboard works), or null.
+  Window* activeWindow() const;
+  // The program's clock of windows being shown.
+  std::uint64_t tick() { return ++clock_; }
 
   // Program-wide state of a subsystem, created on first use and kept until the program ends.
   template <class T>
@@ -80,7 +85,16 @@ class Program {
   // (Change), and every key released fires KeyUp, whether or not it changed the text.
   void edit(Control& control, std::string text);
   void keyUp(Control& control);
+  // The control takes the keyboard focus of its window, then its got-focus event runs.
   void focus(Control& control);
+  // A key pressed in window (platform/keyboard.h names the keys); false for a key it does not
+  // know.
+  bool key(Window& window, std::string_view keyName);
+  // What F1 does in a window: set by the program's start-up (the page on the window's model).
+  std::function<void(Window&)> onHelp;
+  // Runs once for each window, when it has been created and loaded (set by the start-up).
+  std::function<void(Window&)> onWindowCreated;
+  void help(Window& window);
   void closeWindow(Window& window);
   // Runs fn as an event handler of window; returns false when it stopped on a failure.
   bool runHandler(const Window& window, const std::function<void()>& fn);
@@ -100,6 +114,7 @@ class Program {
   RandomSequence random_;
   bool ended_ = false;
   const Window* handling_ = nullptr;
+  std::uint64_t clock_ = 0;
 };
 
 }  // namespace sylvandra

@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include "platform/program.h"
 #include "platform/runtime_failure.h"
 
 namespace sylvandra {
@@ -28,6 +29,13 @@ Window::Window(Program& program, std::string name, std::string caption, Rect cli
       surface_(clientArea.width, clientArea.height, backColor) {}
 
 Window::~Window() = default;
+
+void Window::setVisible(bool visible) {
+  visible_ = visible;
+  if (!visible) return;
+  ++raiseRequests_;
+  shownAt_ = program_.tick();
+}
 
 void Window::setRect(Rect rect) {
   rect_ = rect;

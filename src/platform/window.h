@@ -65,13 +65,13 @@ class Window {
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption) { caption_ = std::move(caption); }
   bool visible() const { return visible_; }
-  void setVisible(bool visible) {
-    visible_ = visible;
-    if (visible) ++raiseRequests_;
-  }
+  void setVisible(bool visible);
   // Counts every request to show the window, so a view can bring an already visible window
   // to the front when it is shown again.
   std::uint64_t raiseRequests() const { return raiseRequests_; }
+  // When the window was last shown, on the program's clock: the window shown last is the one
+  // the keyboard works in.
+  std::uint64_t shownAt() const { return shownAt_; }
   void Show() { setVisible(true); }
   void Hide() { setVisible(false); }
 
@@ -100,6 +100,14 @@ class Window {
   // The control, or a run-time failure when the window has none of that name.
   Control& control(std::string_view name, int index = -1) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  // A button the program adds to a designed window (the way to its model page).
+  Control& addProgramButton(std::string name, std::string caption, Rect rect) {
+    return addButton(std::move(name), std::move(caption), rect);
+  }
+  // The control the keyboard works on (null when none has been given focus); kept while the
+  // window is hidden.
+  Control* focusedControl() const { return focused_; }
+  void setFocusedControl(Control* control) { focused_ = control; }
 
  protected:
   Control& addButton(std::string name, std::string caption, Rect rect, int index = -1);
@@ -131,6 +139,8 @@ class Window {
   std::string caption_;
   bool visible_ = false;
   std::uint64_t raiseRequests_ = 0;
+  std::uint64_t shownAt_ = 0;
+  Control* focused_ = nullptr;
   Rect rect_;
   Font font_;
   Surface surface_;

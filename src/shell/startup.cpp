@@ -7,6 +7,7 @@
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/ex16_ask.h"
+#include "shell/model_page.h"
 #include "shell/output_windows.h"
 
 namespace sylvandra {
@@ -18,6 +19,7 @@ void RegisterShellWindows(Program& program) {
   program.registerWindow<outpt>();
   program.registerWindow<Outpt2>();
   program.registerWindow<outmap>();
+  program.registerWindow<ModelPage>();
 }
 
 // Each exercise folder registers its own windows.
@@ -31,6 +33,7 @@ void RegisterWindows(Program& program) {
 
 void StartProgram(Program& program) {
   RegisterWindows(program);
+  InstallModelPages(program);
   program.form<A_Select>().Show();
 }
 

@@ -32,6 +32,16 @@ bool IsLeftRelease(const QMouseEvent* event, const QWidget* widget) {
   return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
 }
 
+// The mark of a caption or picture that has the keyboard focus: a dotted rectangle just inside
+// its edge.
+void DrawFocusMark(QPainter& painter, const QRect& area) {
+  painter.save();
+  painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(area.adjusted(0, 0, -1, -1));
+  painter.restore();
+}
+
 // A label that reports a click (mouse released over it after a press on it) and lays out its
 // caption with the program's own wrapping and line height, so captions that use runs of blanks
 // to place words come out as designed.
@@ -44,6 +54,7 @@ class ClickLabel : public QLabel {
   void paintEvent(QPaintEvent* event) override {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    if (control_.window().focusedControl() == &control_) DrawFocusMark(painter, rect());
     painter.setFont(font());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
@@ -149,8 +160,8 @@ bool IsPersonsFocusChange(Qt::FocusReason reason) {
 // A picture box: its fixed picture and its drawing, from the surface's canvas.
 class PictureWidget : public QFrame {
  public:
-  PictureWidget(Surface& surface, SurfaceCanvas::Transients transients, QWidget* parent)
-      : QFrame(parent), surface_(surface), canvas_(transients) {}
+  PictureWidget(Control& control, SurfaceCanvas::Transients transients, QWidget* parent)
+      : QFrame(parent), control_(control), surface_(control.surface()), canvas_(transients) {}
   std::function<void()> onClick;
 
   void refresh() {
@@ -167,6 +178,7 @@ class PictureWidget : public QFrame {
     QPainter painter(this);
     if (scale_ != 1) painter.scale(scale_, scale_);
     canvas_.draw(painter);
+    if (control_.window().focusedControl() == &control_) DrawFocusMark(painter, rect());
     painter.end();
     QFrame::paintEvent(event);
   }
@@ -189,6 +201,7 @@ class PictureWidget : public QFrame {
                  static_cast<int>(std::lround(height() / scale_)));
   }
 
+  const Control& control_;
   Surface& surface_;
   SurfaceCanvas canvas_;
   double scale_ = 1;
@@ -268,14 +281,19 @@ void ControlView::createWidget(QWidget* parent, SurfaceCanvas::Transients transi
       label->setWordWrap(true);
       label->setAutoFillBackground(true);
       label->onClick = click;
-      if (control_.onClick) label->setCursor(Qt::PointingHandCursor);
+      if (control_.onClick) {
+        label->setCursor(Qt::PointingHandCursor);
+        // Chosen with the keyboard too; it shows a focus mark while it has the focus.
+        label->setFocusPolicy(Qt::StrongFocus);
+      }
       label_ = label;
       widget_ = label;
       break;
     }
     case ControlKind::PictureBox: {
-      picture_ = new PictureWidget(control_.surface(), transients, parent);
+      picture_ = new PictureWidget(control_, transients, parent);
       picture_->onClick = click;
+      if (control_.onClick) picture_->setFocusPolicy(Qt::StrongFocus);
       widget_ = picture_;
       break;
     }

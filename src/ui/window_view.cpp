@@ -1,14 +1,18 @@
 #include "ui/window_view.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QToolTip>
@@ -107,6 +111,7 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
     }
     controls_.push_back(std::make_unique<ControlView>(*control, client_, sink, transients));
   }
+  for (const auto& view : controls_) view->widget()->installEventFilter(this);
   sync();
 }
 
@@ -130,6 +135,79 @@ void WindowView::sync() {
   if (changed || window_.drawingCovered() != appliedCovered_) update();
   appliedCovered_ = window_.drawingCovered();
   if (mode_ == Mode::Desktop) syncVisibility();
+  syncFocus();
+}
+
+void WindowView::syncFocus() {
+  const Control* focused = window_.focusedControl();
+  if (focused == appliedFocus_) return;
+  // Captions and pictures draw their focus mark from the model.
+  if (QWidget* previous = appliedFocus_ ? widgetFor(*appliedFocus_) : nullptr) previous->update();
+  appliedFocus_ = focused;
+  if (QWidget* widget = focused ? widgetFor(*focused) : nullptr) {
+    widget->setFocus(Qt::OtherFocusReason);
+    widget->update();
+  }
+}
+
+bool WindowView::sendKey(const QKeyEvent& event, const QObject* watched) {
+  if (!sink_) return false;
+  const bool inText = qobject_cast<const QLineEdit*>(watched) != nullptr;
+  // A multi-line field being written in keeps its Return and arrows; a read-only one does not.
+  const auto* editor = qobject_cast<const QPlainTextEdit*>(watched);
+  const bool inEditor = editor && !editor->isReadOnly();
+  const Qt::KeyboardModifiers modifiers =
+      event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  std::string name;
+  const int key = event.key();
+  if (modifiers == Qt::AltModifier &&
+      ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))) {
+    name = std::string("Alt+") + static_cast<char>(key);
+  } else if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && modifiers == Qt::ShiftModifier)) {
+    name = "Backtab";
+  } else if (modifiers != Qt::NoModifier && !(modifiers == Qt::KeypadModifier)) {
+    return false;
+  } else if (key == Qt::Key_Tab) {
+    name = "Tab";
+  } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (inEditor) return false;
+    name = "Return";
+  } else if (key == Qt::Key_Escape) {
+    name = "Escape";
+  } else if (key == Qt::Key_F1) {
+    name = "F1";
+  } else if (!inText && !inEditor && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+    name = key == Qt::Key_Up ? "Up" : "Down";
+  } else if (!inText && !inEditor && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+    name = key == Qt::Key_Left ? "Left" : "Right";
+  } else if (key == Qt::Key_Space && !inText && !inEditor &&
+             !qobject_cast<const QAbstractButton*>(watched)) {
+    // Buttons press themselves on Space; clickable captions and pictures are pressed here.
+    name = "Space";
+  } else {
+    return false;
+  }
+  Window& window = window_;
+  sink_->dispatch([&window, name] { window.program().key(window, name); });
+  return true;
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && sendKey(*static_cast<QKeyEvent*>(event), watched)) {
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+  if (!sendKey(*event, this)) QWidget::keyPressEvent(event);
+}
+
+bool WindowView::focusNextPrevChild(bool next) {
+  if (!sink_) return QWidget::focusNextPrevChild(next);
+  Window& window = window_;
+  sink_->dispatch([&window, next] { window.program().key(window, next ? "Tab" : "Backtab"); });
+  return true;
 }
 
 void WindowView::syncGeometry() {

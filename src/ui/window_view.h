@@ -13,6 +13,7 @@
 #pragma once
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QPointF>
 #include <QWidget>
 #include <cstdint>
@@ -58,6 +59,11 @@ class WindowView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // Keys go to the program's keyboard (platform/keyboard.h), which moves the focus and presses
+  // buttons in the model; the view then shows the focus where the model has it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void syncGeometry();
@@ -71,6 +77,9 @@ class WindowView : public QWidget {
   void showReadout(QPoint at);
   void saveFile(const QString& title, const QString& filter,
                 const std::function<void(const QString&)>& write);
+  void syncFocus();
+  // Passes the key to the program; false when it is one the focused widget handles itself.
+  bool sendKey(const QKeyEvent& event, const QObject* watched);
 
   Window& window_;
   EventSink* sink_;
@@ -90,6 +99,7 @@ class WindowView : public QWidget {
   std::optional<QPointF> marked_;  // the point a readout names, in twips
   QAction* keep_ = nullptr;
   QAction* unkeep_ = nullptr;
+  const Control* appliedFocus_ = nullptr;
 };
 
 }  // namespace sylvandra::ui

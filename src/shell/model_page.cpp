@@ -1,0 +1,160 @@
+#include "shell/model_page.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/keyboard.h"
+#include "shell/model_page_sources.h"
+#include "shell/startup.h"
+
+namespace sylvandra {
+namespace {
+
+constexpr double kHelpButtonSize = 255;
+constexpr double kHelpButtonMargin = 60;
+constexpr double kSmallHelpButtonSize = 165;
+
+const ModelPageSource* SourceFor(std::string_view window) {
+  for (const ModelPageSource& source : ModelPageSources()) {
+    if (source.window == window) return &source;
+  }
+  return nullptr;
+}
+
+// A program with no one to answer it: the designed state of a window is read from a fresh copy
+// made in one.
+class QuietHost : public Host {
+ public:
+  int MessageBox(const std::string&, int, const std::string&) override { return 1; }
+  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+    return "";
+  }
+  void ProgramEnded() override {}
+  void ReportFailure(const Window&, const std::string&) override {}
+};
+
+bool Overlaps(const Rect& a, const Rect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+// The first corner of the window (top right, bottom right, top left, bottom left) where the
+// button covers no control, shown or hidden; when every corner is taken, the place nearest the
+// top right, along rows from the top, that covers none, if need be for a smaller button; the top
+// right corner when none is free.
+Rect HelpButtonPlace(const Window& window) {
+  const double right = window.width() - kHelpButtonSize - kHelpButtonMargin;
+  const double bottom = window.height() - kHelpButtonSize - kHelpButtonMargin;
+  auto free = [&](const Rect& place) {
+    return std::none_of(window.controls().begin(), window.controls().end(),
+                        [&](const auto& c) { return Overlaps(place, c->rect()); });
+  };
+  const std::array<Rect, 4> corners = {{
+      {right, kHelpButtonMargin, kHelpButtonSize, kHelpButtonSize},
+      {right, bottom, kHelpButtonSize, kHelpButtonSize},
+      {kHelpButtonMargin, kHelpButtonMargin, kHelpButtonSize, kHelpButtonSize},
+      {kHelpButtonMargin, bottom, kHelpButtonSize, kHelpButtonSize},
+  }};
+  for (const Rect& corner : corners) {
+    if (free(corner)) return corner;
+  }
+  // A smaller button fits the narrow strips of a window packed with controls.
+  for (const double size : {kHelpButtonSize, kSmallHelpButtonSize}) {
+    const double step = kHelpButtonMargin / 2;
+    for (double top = step; top + size <= window.height(); top += step) {
+      for (double left = window.width() - size - step; left >= step; left -= step) {
+        const Rect place{left, top, size, size};
+        if (free(place)) return place;
+      }
+    }
+  }
+  return corners[0];
+}
+
+// The comment's lines joined into paragraphs that the page wraps to its width; a blank line
+// ends a paragraph, and an indented line (an equation, a table row) keeps a line of its own.
+std::string Reflow(std::string_view text) {
+  std::string page;
+  bool inParagraph = false;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    if (line.empty()) {
+      page += inParagraph ? "\r\n\r\n" : "\r\n";
+      inParagraph = false;
+    } else if (line.front() == ' ') {
+      if (inParagraph) page += "\r\n";
+      page += std::string(line) + "\r\n";
+      inParagraph = false;
+    } else {
+      if (inParagraph) page += ' ';
+      page += line;
+      inParagraph = true;
+    }
+  }
+  if (inParagraph) page += "\r\n";
+  return page;
+}
+
+}  // namespace
+
+ModelPage::ModelPage(Program& program)
+    : Window(program, kName, "How the model works", {600, 600, 9600, 7080}) {
+  Text.setFont(Font::Face("MS Sans Serif", 9.75));
+  Return.onClick = [this] { Return_Click(); };
+}
+
+bool ModelPage::ShowFor(const Window& exercise) {
+  const std::string text = ModelPageText(exercise);
+  if (text.empty()) return false;
+  setCaption("How the model works: " + exercise.caption());
+  Text.setText(text);
+  setVisible(true);
+  return true;
+}
+
+void ModelPage::Return_Click() {
+  setVisible(false);
+}
+
+std::string ModelPageText(const Window& exercise) {
+  const ModelPageSource* source = SourceFor(exercise.name());
+  if (!source) return "";
+  std::string page = exercise.caption() + "\r\n\r\n" + Reflow(source->text);
+  // The fields as designed: a fresh copy of the window, before anyone has typed in it.
+  QuietHost host;
+  Program scratch(host);
+  RegisterWindows(scratch);
+  const Window& designed = scratch.form(exercise.name());
+  std::string fields;
+  for (const auto& control : designed.controls()) {
+    if (control->kind() != ControlKind::TextBox || !IsInputStop(*control)) continue;
+    const std::string& text = control->text();
+    fields += "  " + control->label() + ": " +
+              (text.find_first_not_of(' ') == std::string::npos ? std::string("(blank)") : text) +
+              "\r\n";
+  }
+  if (!fields.empty()) {
+    page += "\r\nThe fields of the window and their defaults:\r\n" + fields;
+  }
+  return page;
+}
+
+void InstallModelPages(Program& program) {
+  program.onHelp = [&program](Window& window) {
+    if (window.name() == ModelPage::kName) return;
+    program.form<ModelPage>().ShowFor(window);
+  };
+  program.onWindowCreated = [&program](Window& window) {
+    if (!SourceFor(window.name())) return;
+    Control& button = window.addProgramButton("ModelHelp", "?", HelpButtonPlace(window));
+    button.setLabel("How the model works");
+    Window* exercise = &window;
+    button.onClick = [&program, exercise] { program.form<ModelPage>().ShowFor(*exercise); };
+  };
+}
+
+}  // namespace sylvandra

@@ -1,0 +1,216 @@
+// The keyboard on every exercise window: the Tab order, opened as a student opens the window,
+// visits each field once, fields to fill in first and in layout order; and the keys that press
+// buttons.
+#include "platform/keyboard.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "exercises/biogeochem/ex2c_ask.h"
+#include "exercises/biogeochem/windows.h"
+#include "exercises/carbon_water/ex0_ask.h"
+#include "exercises/carbon_water/ex1_ask.h"
+#include "exercises/carbon_water/windows.h"
+#include "exercises/population/windows.h"
+#include "game/windows.h"
+#include "shell/model_page.h"
+#include "unit/exercise_fixture.h"
+
+namespace sylvandra {
+namespace {
+
+// The names of the exercise windows (every window but the menu, introduction and output).
+std::vector<std::string> ExerciseWindows() {
+  testing::TestHost host;
+  Program program(host);
+  RegisterCarbonWaterWindows(program);
+  RegisterBiogeochemWindows(program);
+  RegisterPopulationWindows(program);
+  RegisterGameWindows(program);
+  return program.registeredWindows();
+}
+
+struct Walk {
+  std::vector<Control*> visited;
+  Control* afterLast = nullptr;
+};
+
+// Presses Tab once more than there are stops, from a window with no focus yet.
+Walk WalkTab(Program& program, Window& window, size_t stops) {
+  Walk walk;
+  for (size_t i = 0; i < stops; ++i) {
+    EXPECT_TRUE(program.key(window, "Tab"));
+    walk.visited.push_back(window.focusedControl());
+  }
+  program.key(window, "Tab");
+  walk.afterLast = window.focusedControl();
+  return walk;
+}
+
+bool InFrame(const Window& window, const Control& control) {
+  for (const auto& other : window.controls()) {
+    if (other->kind() != ControlKind::Frame) continue;
+    const Rect& f = other->rect();
+    const Rect& r = control.rect();
+    if (r.left >= f.left && r.top >= f.top && r.left + r.width <= f.left + f.width &&
+        r.top + r.height <= f.top + f.height) {
+      return true;
+    }
+  }
+  return !control.container().empty();
+}
+
+// A started program with the exercise window opened as a student opens it.
+Window& OpenAsStudent(Program& program, const std::string& name) {
+  StartProgram(program);
+  const testing::CatalogueRoute route = testing::RouteTo(name);
+  Window& window = program.form(name);
+  if (route.row >= 0) {
+    program.click(program.form<A_Select>().Select(route.row));
+    program.click(program.form<A_Intro>().control(route.button));
+  } else {
+    window.Show();
+  }
+  return window;
+}
+
+class ExerciseKeyboardTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ExerciseKeyboardTest, TabVisitsEveryFieldOnceInputsFirstInLayoutOrder) {
+  testing::TestHost host;
+  Program program(host);
+  Window& window = OpenAsStudent(program, GetParam());
+  ASSERT_TRUE(window.visible());
+
+  // Every shown, enabled field that can be typed into, counted from the window's controls.
+  std::set<const Control*> editable;
+  for (const auto& c : window.controls()) {
+    if (c->kind() == ControlKind::TextBox && c->visible() && c->enabled() && !c->locked() &&
+        c->backColor() != kResultYellow) {
+      editable.insert(c.get());
+    }
+  }
+  const size_t stops = TabOrder(window).size();
+  const Walk walk = WalkTab(program, window, stops);
+  ASSERT_FALSE(walk.visited.empty());
+  EXPECT_EQ(walk.afterLast, walk.visited.front()) << "Tab from the last stop returns to the first";
+  EXPECT_EQ(std::set<Control*>(walk.visited.begin(), walk.visited.end()).size(), stops)
+      << "no stop is visited twice";
+  for (const Control* field : editable) {
+    EXPECT_NE(std::find(walk.visited.begin(), walk.visited.end(), field), walk.visited.end())
+        << field->qualifiedName() << " is never reached";
+  }
+  // Inputs first; then, among inputs outside frames, never back up the window by more than
+  // half a field, nor to the left along a row.
+  bool pastInputs = false;
+  const Control* previous = nullptr;
+  for (const Control* c : walk.visited) {
+    if (!IsInputStop(*c)) {
+      pastInputs = true;
+      continue;
+    }
+    EXPECT_FALSE(pastInputs) << c->qualifiedName() << " comes after a button or result";
+    if (InFrame(window, *c)) continue;
+    if (previous) {
+      EXPECT_GT(c->top(), previous->top() - previous->height() / 2)
+          << previous->qualifiedName() << " then " << c->qualifiedName();
+      if (c->top() == previous->top()) {
+        EXPECT_GT(c->left(), previous->left())
+            << previous->qualifiedName() << " then " << c->qualifiedName();
+      }
+    }
+    previous = c;
+  }
+  // Backtab retraces the walk.
+  program.key(window, "Backtab");
+  EXPECT_EQ(window.focusedControl(), walk.visited.back());
+}
+
+// F1 opens the window's model page, which names every field shown to be filled in as the
+// window labels it; the "?" button opens the same page and covers no control of the window.
+TEST_P(ExerciseKeyboardTest, F1AndTheHelpButtonOpenThePageNamingTheFields) {
+  testing::TestHost host;
+  Program program(host);
+  Window& window = OpenAsStudent(program, GetParam());
+  ASSERT_TRUE(program.key(window, "F1"));
+  ModelPage& page = program.form<ModelPage>();
+  ASSERT_TRUE(page.visible());
+  EXPECT_EQ(page.caption(), "How the model works: " + window.caption());
+  const std::string text = page.Text.text();
+  for (const auto& c : window.controls()) {
+    if (c->kind() == ControlKind::TextBox && c->visible() && IsInputStop(*c)) {
+      EXPECT_NE(text.find(c->label() + ":"), std::string::npos) << c->label();
+    }
+  }
+  EXPECT_NE(text.find("\r\n\r\n"), std::string::npos) << "more than a caption";
+
+  program.key(page, "Escape");
+  EXPECT_FALSE(page.visible());
+  Control& help = window.control("ModelHelp");
+  for (const auto& c : window.controls()) {
+    if (c.get() == &help) continue;
+    const Rect& a = help.rect();
+    const Rect& b = c->rect();
+    const bool overlaps = a.left < b.left + b.width && b.left < a.left + a.width &&
+                          a.top < b.top + b.height && b.top < a.top + a.height;
+    EXPECT_FALSE(overlaps) << "the ? button covers " << c->qualifiedName();
+  }
+  EXPECT_LE(help.left() + help.width(), window.width());
+  EXPECT_LE(help.top() + help.height(), window.height());
+  program.click(help);
+  EXPECT_TRUE(page.visible());
+  EXPECT_EQ(page.Text.text(), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, ExerciseKeyboardTest, ::testing::ValuesIn(ExerciseWindows()),
+                         [](const auto& info) { return info.param; });
+
+class SomKeyboardTest : public testing::ExerciseTest<Ex0Ask> {};
+
+// The order a student meets the soil organic matter window in: its three fields top to bottom,
+// then Execute, Return and the page's "?" (not field, button, field, button, field).
+TEST_F(SomKeyboardTest, TabGoesThroughTheFieldsBeforeTheButtonsAndHiddenWindowsTakeNoKeys) {
+  std::vector<std::string> names;
+  for (const Control* c : TabOrder(w())) names.push_back(c->name());
+  EXPECT_EQ(names, (std::vector<std::string>{"SOM", "Inputs", "TurnOvr", "Command1", "Command2",
+                                             "ModelHelp"}));
+  // Enter in the field runs Execute; once the window is hidden, its keys do nothing.
+  program.focus(w().TurnOvr);
+  program.key(w(), "Return");
+  EXPECT_TRUE(output().visible());
+  output().setVisible(false);
+  w().setVisible(false);
+  program.key(w(), "Return");
+  EXPECT_FALSE(output().visible());
+}
+
+class CanopyKeyboardTest : public testing::ExerciseTest<Ex1Ask> {};
+
+// Space on an option button chooses it, as its click does; arrows move along its array.
+TEST_F(CanopyKeyboardTest, SpaceChoosesTheFocusedOptionAndArrowsMoveAlongTheArray) {
+  program.focus(w().Site(0));
+  ASSERT_TRUE(program.key(w(), "Down"));
+  EXPECT_EQ(w().focusedControl(), &w().Site(1));
+  program.key(w(), "Space");
+  EXPECT_EQ(w().Site(1).value(), 1);
+  EXPECT_EQ(w().Site(0).value(), 0);
+  EXPECT_FALSE(program.key(w(), "Ctrl+Q")) << "a key the program does not know";
+}
+
+class WatershedKeyboardTest : public testing::ExerciseTest<Ex2cAsk> {};
+
+// "Watershed 1" and "Watershed 2" share their first letter: Alt+W presses neither, while
+// Alt+E reaches the one "Execute".
+TEST_F(WatershedKeyboardTest, AnAmbiguousShortcutPressesNothing) {
+  EXPECT_EQ(ShortcutTarget(w(), 'W'), nullptr);
+  EXPECT_EQ(ShortcutTarget(w(), 'e'), &w().Command1);
+  program.key(w(), "Alt+W");
+  EXPECT_EQ(w().focusedControl(), nullptr);
+}
+
+}  // namespace
+}  // namespace sylvandra
