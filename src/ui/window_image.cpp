@@ -1,6 +1,9 @@
 #include "ui/window_image.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
+#include <QPixmapCache>
 
 #include "platform/window.h"
 #include "ui/application.h"
@@ -18,6 +21,11 @@ bool WriteWindowPng(Program&, Window& window, const std::string& file, std::stri
   image.fill(Qt::white);
   view.render(&image);
   view.hide();
+  // Drawing a window's controls fills Qt's pixmap cache (styled frames, buttons) with entries no
+  // later image needs, and a hidden view leaves deferred deletions behind; a session writing a
+  // thousand images keeps its memory flat only when both are let go after each image.
+  QPixmapCache::clear();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   if (!image.save(QString::fromStdString(file), "PNG")) {
     error = "cannot write " + file;
     return false;

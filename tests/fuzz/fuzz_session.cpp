@@ -9,6 +9,7 @@
 //   sylvandra_fuzz                      500 actions per window, a new seed each run
 //   sylvandra_fuzz --long               10,000 actions per window
 //   sylvandra_fuzz --window Ex6Ask --seed 1234 --actions 500     replays one window's sequence
+//   sylvandra_fuzz --soak               long sessions, printing the memory they take
 //
 // Every window's seed is printed before its sequence starts, so a failure, a crash included,
 // names the command that replays it.
@@ -612,6 +613,63 @@ DefaultsRun RunDefaults(Program& program, FuzzHost& host, const std::string& win
   return run;
 }
 
+// ---- Long sessions: memory figures, printed (nothing asserted) ----------------------------
+
+long ResidentKb() {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (!status) return -1;
+  char line[256];
+  long kb = -1;
+  while (std::fgets(line, sizeof line, status))
+    if (std::sscanf(line, "VmRSS: %ld", &kb) == 1) break;
+  std::fclose(status);
+  return kb;
+}
+
+// 1000 fire years with flames, 100 runs of every window's defaults, every window opened from
+// the menu and closed 1000 times; the resident memory is printed after each part's first tenth
+// and at its end, for a person to compare.
+int Soak(int runs, const std::string& only) {
+  std::vector<std::string> windows = MenuWindows();
+  if (!only.empty()) windows = {only};
+  FuzzHost host(nullptr);
+  Program program(host);
+  StartProgram(program);
+  std::printf("start: %ld KB\n", ResidentKb());
+
+  OpenFromMenu(program, "Ex6Ask");
+  Window& fire = program.form("Ex6Ask");
+  for (int block = 1; block <= 10; ++block) {
+    program.type(fire.control("RunToYear"), std::to_string(1880 + 100 * block));
+    program.click(fire.control("Command1"));
+    if (block == 1 || block == 10)
+      std::printf("fire years with flames: %d, %ld KB\n", 100 * block, ResidentKb());
+  }
+
+  std::map<std::string, Designed> designed;
+  for (const std::string& name : windows) designed[name] = DesignedState(name);
+  for (int run = 1; run <= runs; ++run) {
+    for (const std::string& name : windows) {
+      RunDefaults(program, host, name, designed[name]);
+      host.shown.clear();  // the host's own record of boxes is no part of the program
+    }
+    if (run % (runs / 4) == 0)
+      std::printf("runs of every window's defaults: %d, %ld KB\n", run, ResidentKb());
+  }
+
+  for (int round = 1; round <= 1000; ++round) {
+    for (const std::string& name : windows) {
+      OpenFromMenu(program, name);
+      program.closeWindow(program.form(name));
+    }
+    if (round == 100 || round == 1000)
+      std::printf("every window opened and closed: %d times, %ld KB\n", round, ResidentKb());
+  }
+  std::printf("failures reported: %zu\n", host.failures.size());
+  for (const std::string& f : host.failures) std::printf("    %s\n", f.c_str());
+  return host.failures.empty() ? 0 : 1;
+}
+
 // ---- Main ------------------------------------------------------------------------------------
 
 std::uint64_t SplitMix(std::uint64_t x) {
@@ -628,10 +686,16 @@ int Main(int argc, char** argv) {
   bool seedGiven = false;
   std::string only;
   double bound = 60;
+  bool soak = false;
+  int runs = 100;
   for (int a = 1; a < argc; ++a) {
     const std::string arg = argv[a];
     const bool hasValue = a + 1 < argc;
-    if (arg == "--long") {
+    if (arg == "--soak") {
+      soak = true;
+    } else if (arg == "--runs" && hasValue) {
+      runs = std::atoi(argv[++a]);
+    } else if (arg == "--long") {
       actions = 10000;
     } else if (arg == "--actions" && hasValue) {
       actions = std::atol(argv[++a]);
@@ -643,12 +707,14 @@ int Main(int argc, char** argv) {
     } else if (arg == "--bound" && hasValue) {
       bound = std::atof(argv[++a]);
     } else {
-      std::fprintf(
-          stderr, "usage: %s [--long | --actions N] [--seed S] [--window NAME] [--bound SECONDS]\n",
-          argv[0]);
+      std::fprintf(stderr,
+                   "usage: %s [--soak [--runs N] | --long | --actions N] [--seed S] [--window "
+                   "NAME] [--bound SECONDS]\n",
+                   argv[0]);
       return 2;
     }
   }
+  if (soak) return Soak(std::max(runs, 4), only);
   for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL}) std::signal(s, OnFatalSignal);
   std::atomic<bool> stop{false};
   std::thread watchdog(Watchdog, std::ref(stop));
