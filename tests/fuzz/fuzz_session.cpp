@@ -343,8 +343,12 @@ class Session {
     gRecent = &log_;
     OpenFromMenu(program_, window_);
     for (long i = 0; i < actions && problems_.empty(); ++i) {
+      const Snapshot before = Take();
+      const size_t failuresBefore = host_.failures.size();
+      typedInto_ = nullptr;
       step(i);
       check(i);
+      if (host_.failures.size() > failuresBefore) CheckUnchanged(i, before);
     }
     return problems_;
   }
@@ -436,6 +440,7 @@ class Session {
         std::string text = fuzz_.text(c.text());
         act(i, "type " + Describe(c) + " " + Shorten(text), [&] {
           Typed(text);
+          typedInto_ = &c;
           program_.type(c, text);
         });
       } else if (how == 7) {
@@ -443,6 +448,7 @@ class Session {
         std::string text = fuzz_.text(c.text());
         act(i, "edit (no key-up) " + Describe(c) + " " + Shorten(text), [&] {
           Typed(text);
+          typedInto_ = &c;
           program_.edit(c, text);
         });
       } else if (how == 8) {
@@ -465,6 +471,60 @@ class Session {
 
   void problem(long i, const std::string& what) {
     problems_.push_back("after action " + std::to_string(i) + ": " + what);
+  }
+
+  // Every field's text and caption, and every drawing, of every window.
+  struct Snapshot {
+    std::vector<std::pair<const Control*, std::string>> fields;
+    std::vector<std::pair<std::string, std::uint64_t>> drawings;
+  };
+  static std::uint64_t Hash(const Surface& surface) {
+    std::uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](const void* data, size_t size) {
+      const auto* bytes = static_cast<const unsigned char*>(data);
+      for (size_t k = 0; k < size; ++k) h = (h ^ bytes[k]) * 1099511628211ull;
+    };
+    for (const Mark& m : surface.Marks()) {
+      if (m.transient) continue;
+      const double numbers[] = {m.x1, m.y1, m.x2, m.y2, m.r};
+      mix(numbers, sizeof numbers);
+      mix(m.text.data(), m.text.size());
+    }
+    return h;
+  }
+  Snapshot Take() const {
+    Snapshot snapshot;
+    for (Window* w : program_.windows()) {
+      snapshot.drawings.emplace_back(w->name(), Hash(w->surface()));
+      for (const auto& c : w->controls()) {
+        snapshot.fields.emplace_back(c.get(), c->text() + "|" + c->caption());
+        if (const Surface* s = c->surfaceIfAny())
+          snapshot.drawings.emplace_back(Describe(*c), Hash(*s));
+      }
+    }
+    return snapshot;
+  }
+  // A refused action changes nothing but the text typed: every other field, caption and drawing
+  // is as it was.
+  void CheckUnchanged(long i, const Snapshot& before) {
+    const Snapshot after = Take();
+    const std::string failure = host_.failures.back();
+    for (size_t k = 0; k < before.fields.size() && k < after.fields.size(); ++k) {
+      if (before.fields[k].first == typedInto_) continue;
+      if (before.fields[k].second != after.fields[k].second) {
+        problem(i, "a refused action (" + failure + ") changed " +
+                       Describe(*before.fields[k].first) + " from " +
+                       Shorten(before.fields[k].second) + " to " + Shorten(after.fields[k].second));
+        return;
+      }
+    }
+    for (size_t k = 0; k < before.drawings.size() && k < after.drawings.size(); ++k) {
+      if (before.drawings[k] != after.drawings[k]) {
+        problem(i, "a refused action (" + failure + ") changed the drawing on " +
+                       before.drawings[k].first);
+        return;
+      }
+    }
   }
 
   void check(long i) {
@@ -538,6 +598,7 @@ class Session {
   std::vector<std::string> problems_;
   std::vector<std::string> log_;
   std::set<std::string> typedNonFinite_;
+  const Control* typedInto_ = nullptr;  // the field the current action typed into
   size_t checkedShown_ = 0, checkedFailures_ = 0;
 };
 
