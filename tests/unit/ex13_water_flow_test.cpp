@@ -145,6 +145,7 @@ TEST_F(EX13AskTest, InputsThatCannotBeComputedAreRefusedAndChangeNothing) {
       {"MatPot", "-1e308", "Execute", "Total ET: the result is too large to show"},
       // The day can be computed (its totals differ from the designed day's), but not drawn.
       {"PARMax", "1e305", "Execute", "PAR: the values are too large to draw"},
+      {"Tmin", "1e306", "Command2", "Tc: the values are too large to draw"},
   };
   click(w().Execute);
   const Shown before = shown();

@@ -104,10 +104,13 @@ XYGraph EX13Ask::ClimateGraph(const HourlyClimate& climate) {
 
 void EX13Ask::ShowClimate(const HourlyClimate& climate) {
   const XYGraph graph = ClimateGraph(climate);
-  TotPsn.setText("");
-  TotET.setText("");
+  // A climate too large to draw leaves the totals and the climate of the run before.
+  WriteAllOrNothing({&TotPsn, &TotET}, [&] {
+    TotPsn.setText("");
+    TotET.setText("");
+    GraphSeriesXY(program(), graph);
+  });
   program().state<HourlyClimate>() = climate;
-  GraphSeriesXY(program(), graph);
 }
 
 void EX13Ask::Command2_Click() {
