@@ -337,6 +337,9 @@ class Session {
         bound_(boundSeconds) {
     StartProgram(program_);
   }
+  ~Session() { gRecent = nullptr; }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
   // Runs the actions; returns the problems found (empty when none).
   std::vector<std::string> run(long actions) {
@@ -371,10 +374,6 @@ class Session {
     gDeadline.store(0);
   }
 
- public:
-  ~Session() { gRecent = nullptr; }
-
- private:
   static std::string Describe(const Control& c) {
     return c.window().name() + "." + c.qualifiedName();
   }
