@@ -5,7 +5,8 @@
 set -eu
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev"
+fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev xvfb libx11-dev \
+libxtst-dev"
 
 missing=""
 for package in $PACKAGES; do

@@ -41,6 +41,36 @@ size_t NumberPrefixLength(std::string_view text) {
   return i;
 }
 
+// The power of ten of the first significant digit of a decimal number text ("0.004e2" -> -1,
+// "123" -> 2): negative for a number below 1 in size, whatever its digits and exponent.
+long DecimalMagnitude(std::string_view number) {
+  size_t i = 0;
+  if (i < number.size() && number[i] == '-') ++i;
+  long intDigits = 0;     // digits before the point, from the first significant one
+  long leadingZeros = 0;  // zeros after the point before the first significant digit
+  bool significant = false;
+  for (; i < number.size() && IsDigit(number[i]); ++i) {
+    if (number[i] != '0') significant = true;
+    if (significant) ++intDigits;
+  }
+  if (i < number.size() && number[i] == '.') {
+    for (++i; i < number.size() && IsDigit(number[i]); ++i) {
+      if (number[i] != '0') significant = true;
+      if (!significant) ++leadingZeros;
+    }
+  }
+  long exponent = 0;
+  if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    ++i;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    for (; i < number.size() && IsDigit(number[i]); ++i)
+      exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000000L);
+    if (negative) exponent = -exponent;
+  }
+  return (intDigits > 0 ? intDigits - 1 : -(leadingZeros + 1)) + exponent;
+}
+
 double ConvertNumberText(std::string_view number) {
   std::string normal(number);
   if (!normal.empty() && normal[0] == '+') normal.erase(0, 1);
@@ -53,8 +83,7 @@ double ConvertNumberText(std::string_view number) {
   const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
     // Underflow reads as 0; overflow is an error rather than an infinity.
-    const auto epos = normal.find_first_of("eE");
-    if (epos != std::string::npos && normal.find('-', epos) != std::string::npos) return 0.0;
+    if (DecimalMagnitude(normal) < 0) return 0.0;
     throw RuntimeFailure(QuotedText(number) + " is too large a number");
   }
   return value;

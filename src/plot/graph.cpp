@@ -235,18 +235,12 @@ void GraphPlotRecordXY(Program& program, const std::string& mode, const std::str
 
 namespace sylvandra {
 
-void GraphSeriesXY(Program& program, const XYGraph& graph) {
+namespace {
+
+// Fills the plot record from the graph and draws it.
+void FillAndDraw(Program& program, const XYGraph& graph, PlotRecord& plot) {
   const int nSeries = static_cast<int>(graph.series.size());
   const int nPoints = static_cast<int>(graph.xs.size());
-  RequirePlotSize("GraphXY", nSeries, nPoints);
-  for (const XYGraph::Series& series : graph.series) {
-    if (series.values.size() != graph.xs.size()) {
-      throw RuntimeFailure("GraphXY: series " + series.name + " has " +
-                           std::to_string(series.values.size()) + " points for " +
-                           std::to_string(nPoints) + " x values");
-    }
-  }
-  PlotRecord& plot = program.state<PlotRecord>();
   for (int t = 1; t <= nPoints; ++t) plot.PlotX[t] = graph.xs[t - 1];
   for (int s = 1; s <= nSeries; ++s) {
     plot.PlotName[s] = graph.series[s - 1].name;
@@ -264,6 +258,31 @@ void GraphSeriesXY(Program& program, const XYGraph& graph) {
   plot.PlotNPts = nPoints;
   if (graph.adjustScales) graph.adjustScales(plot);
   GraphPlotRecordXY(program, graph.mode, graph.title);
+}
+
+}  // namespace
+
+void GraphSeriesXY(Program& program, const XYGraph& graph) {
+  const int nSeries = static_cast<int>(graph.series.size());
+  const int nPoints = static_cast<int>(graph.xs.size());
+  RequirePlotSize("GraphXY", nSeries, nPoints);
+  for (const XYGraph::Series& series : graph.series) {
+    if (series.values.size() != graph.xs.size()) {
+      throw RuntimeFailure("GraphXY: series " + series.name + " has " +
+                           std::to_string(series.values.size()) + " points for " +
+                           std::to_string(nPoints) + " x values");
+    }
+  }
+  PlotRecord& plot = program.state<PlotRecord>();
+  // A graph refused as too large to draw leaves the record of the graph before, which other
+  // buttons read and draw again.
+  const PlotRecord before = plot;
+  try {
+    FillAndDraw(program, graph, plot);
+  } catch (...) {
+    plot = before;
+    throw;
+  }
 }
 
 }  // namespace sylvandra

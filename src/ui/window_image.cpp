@@ -1,7 +1,10 @@
 #include "ui/window_image.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +30,11 @@ QImage RenderWindow(Window& window, double scale) {
   image.fill(Qt::white);
   view.render(&image);
   view.hide();
+  // Drawing a window's controls fills Qt's pixmap cache (styled frames, buttons) with entries no
+  // later image needs, and a hidden view leaves deferred deletions behind; a session writing a
+  // thousand images keeps its memory flat only when both are let go after each image.
+  QPixmapCache::clear();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   image.setDevicePixelRatio(1);
   return image;
 }

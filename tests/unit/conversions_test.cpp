@@ -80,8 +80,15 @@ TEST(ValTest, NoNumberReadsAsZero) {
 }
 
 TEST(ValTest, OverflowIsAFailureAndUnderflowIsZero) {
+  // Which way a number out of range lies follows from its digits and exponent together.
   EXPECT_THROW(Val("1e999"), RuntimeFailure);
+  EXPECT_THROW(Val(std::string(400, '9')), RuntimeFailure);
+  EXPECT_THROW(Val("1" + std::string(400, '0') + "e-10"), RuntimeFailure);
+  EXPECT_THROW(Val("-0.001e312"), RuntimeFailure);
   EXPECT_EQ(Val("1e-999"), 0);
+  EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0);
+  EXPECT_EQ(Val("-0.0001e-320"), 0);
+  EXPECT_EQ(Val("1000e-330"), 0);
 }
 
 TEST(StrictNumberTest, WholeTextMustBeANumber) {

@@ -165,12 +165,16 @@ TEST_F(Ex0AskTest, AFastButFiniteGrowthRunsToTheEnd) {
   ExpectFinalPoolShown(window().SomY[1][300]);
 }
 
-TEST_F(Ex0AskTest, AnInitialPoolBeyondTheModelsRangeIsReportedNamingTheField) {
+TEST_F(Ex0AskTest, AnInitialPoolBeyondTheModelsRangeIsRefusedLeavingThePreviousGraph) {
+  Run("100", "50", "0.05");
+  const size_t marks = output().surface().Marks().size();
   Run("1e305", "50", "0.05");
   ASSERT_EQ(host.failures.size(), 1u);
   EXPECT_EQ(host.failures[0].window, "Ex0Ask");
   EXPECT_NE(host.failures[0].message.find("Soil Organic Matter"), std::string::npos);
-  EXPECT_FALSE(output().visible());
+  EXPECT_TRUE(output().visible());
+  EXPECT_EQ(output().surface().Marks().size(), marks);
+  EXPECT_EQ(TextAt(0.4 * 6465, 6600), "At SOM = 999.9998");
   EXPECT_EQ(window().SOM.text(), "1e305");
 }
 

@@ -117,11 +117,12 @@ class EX13AskTest : public testing::ExerciseTest<EX13Ask> {
     std::string totPsn, totET;
     std::vector<std::string> texts;
     double par12 = 0;
+    double plottedPar12 = 0;  // the plot record, which the hidden sine button draws from
     bool operator==(const Shown&) const = default;
   };
   Shown shown() {
     return {w().TotPsn.text(), w().TotET.text(), texts(),
-            program.state<HourlyClimate>().HourPAR[12]};
+            program.state<HourlyClimate>().HourPAR[12], program.state<PlotRecord>().PlotY[1][13]};
   }
 };
 
@@ -142,6 +143,9 @@ TEST_F(EX13AskTest, InputsThatCannotBeComputedAreRefusedAndChangeNothing) {
       {"Tmax", "1e308", "Command2", "VPD at hour 0: the result is too large to show"},
       // The stem would start at 30000 x (1 - 1E308 / 3) mmol, beyond any number.
       {"MatPot", "-1e308", "Execute", "Total ET: the result is too large to show"},
+      // The day can be computed (its totals differ from the designed day's), but not drawn.
+      {"PARMax", "1e305", "Execute", "PAR: the values are too large to draw"},
+      {"Tmin", "1e306", "Command2", "Tc: the values are too large to draw"},
   };
   click(w().Execute);
   const Shown before = shown();

@@ -113,7 +113,7 @@ TEST_F(Ex14aAskTest, AddPlotCountsToFiveThenFullMapsRedraws) {
   for (int sample = 2; sample <= 5; ++sample) {
     click(w().Command2);
     EXPECT_EQ(selected(), sample - 1);
-    const Mark& corner = filledBoxes()[12 + 32 * (sample - 1)];
+    const Mark corner = filledBoxes()[12 + 32 * (sample - 1)];
     EXPECT_EQ(corner.x1, kSamplePlaces[static_cast<size_t>(sample - 1)].x);
     EXPECT_EQ(corner.y1, kSamplePlaces[static_cast<size_t>(sample - 1)].y);
   }

@@ -235,8 +235,10 @@ TEST_F(Ex6AskTest, BadInputIsRefusedAndChangesNothing) {
   type(w().CurrentYear, "1e300");
   type(w().RunToYear, "2e300");
   ExpectRefused("Current Year: '1e300' is too large to count years from");
-  type(w().RunToYear, "1900");
   type(w().CurrentYear, "1880");
+  type(w().RunToYear, "11881");
+  ExpectRefused("Run To Year: '11881' must be at most 10000 years after the Current Year");
+  type(w().RunToYear, "1900");
   click(w().UnderHarvest);
   click(w().ManageHigh);
   EXPECT_EQ(w().ManageRandom.value(), 0);

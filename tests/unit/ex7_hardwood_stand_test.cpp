@@ -270,17 +270,19 @@ TEST_F(EX7AskTest, PausesEveryPrintInterval) {
   EXPECT_EQ(testing::TextAt(marks(), 6700, 3500), nullptr);
 }
 
-TEST_F(EX7AskTest, ZeroLongevityOrIntervalIsRefused) {
+TEST_F(EX7AskTest, ZeroLongevityOrIntervalOrEndlessRunIsRefused) {
   const struct {
     Control& field;
+    const char* text;
     const char* message;
   } cases[] = {
-      {w().longev(3), "Y. Birch Longevity: '0' must be a number of years other than 0"},
-      {w().nprint, "Print Interval (yrs): '0' must be a number of years other than 0"},
+      {w().longev(3), "0", "Y. Birch Longevity: '0' must be a number of years other than 0"},
+      {w().nprint, "0", "Print Interval (yrs): '0' must be a number of years other than 0"},
+      {w().nyr, "10001", "Number of years: '10001' must be at most 10000"},
   };
   for (const auto& c : cases) {
     const std::string old = c.field.text();
-    type(c.field, "0");
+    type(c.field, c.text);
     host.failures.clear();
     click(w().Command1);
     ASSERT_EQ(host.failures.size(), 1u);

@@ -41,6 +41,9 @@ void EX42Ask::Command2_Click() {
         "is more than the 300 years the graph can show year by year; set the Litter Cutoff "
         "Year to 0 to run longer");
   }
+  // A million years take about a second; a thousand million would hold the program for half
+  // an hour.
+  if (runTime > 1000000) throw RunTime.failure("must be at most 1000000 years");
   const double passive = P.number();
   const double passiveN = PN.number();
   const double e = E.val();

@@ -39,17 +39,17 @@ Ex0Ask::Ex0Ask(Program& program)
 }
 
 void Ex0Ask::Command1_Click() {
-  Window& output = program().form<outpt>();
-  output.surface().Cls();
-  output.setVisible(false);
-
-  // The fields are read once: nothing changes them during the run.
+  // The fields are read once: nothing changes them during the run. A refused field leaves
+  // the previous graph as it was.
   const double initialPool = SOM.val();
   if (!(std::fabs(initialPool) <= kSomLargestPool)) {
     throw SOM.failure("is too large a pool for the model (at most 1E+300 g/m2)");
   }
   const double turnover = TurnOvr.val();
   const double inputs = Inputs.val();
+  Window& output = program().form<outpt>();
+  output.surface().Cls();
+  output.setVisible(false);
   const SomRun run = RunSomBalance(initialPool, inputs, turnover);
   static_assert(kSomPoints <= kMaxPoints);
   for (int t = 1; t <= kSomPoints; ++t) SomY[1][t] = run.pool[t];

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/conversions.h"
+#include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"
@@ -103,10 +104,13 @@ XYGraph EX13Ask::ClimateGraph(const HourlyClimate& climate) {
 
 void EX13Ask::ShowClimate(const HourlyClimate& climate) {
   const XYGraph graph = ClimateGraph(climate);
-  TotPsn.setText("");
-  TotET.setText("");
+  // A climate too large to draw leaves the totals and the climate of the run before.
+  WriteAllOrNothing({&TotPsn, &TotET}, [&] {
+    TotPsn.setText("");
+    TotET.setText("");
+    GraphSeriesXY(program(), graph);
+  });
   program().state<HourlyClimate>() = climate;
-  GraphSeriesXY(program(), graph);
 }
 
 void EX13Ask::Command2_Click() {
@@ -161,11 +165,14 @@ void EX13Ask::Execute_Click() {
         }
       }};
 
-  // The climate graph, which the day's graph would replace at once, is not drawn.
+  // The climate graph, which the day's graph would replace at once, is not drawn. A day too
+  // large to draw leaves the totals and the climate of the run before.
+  WriteAllOrNothing({&TotPsn, &TotET}, [&] {
+    TotPsn.setNumber(day.totalPhotosynthesis);
+    TotET.setNumber(day.totalTranspiration);
+    GraphSeriesXY(program(), graph);
+  });
   program().state<HourlyClimate>() = climate;
-  TotPsn.setNumber(day.totalPhotosynthesis);
-  TotET.setNumber(day.totalTranspiration);
-  GraphSeriesXY(program(), graph);
 }
 
 void EX13Ask::Command1_Click() {

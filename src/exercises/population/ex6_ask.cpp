@@ -23,6 +23,7 @@ constexpr std::chrono::milliseconds kFrameInterval{30};
 // further pixels burning in the same frame take their random numbers but are not drawn, so a
 // run takes the same course either way.
 constexpr int kFlamesPerFrame = 40;
+constexpr double kMaxYearsPerRun = 10000;
 
 // Where the two maps and their histograms lie on the output window (twips).
 constexpr double kMapLeft = 100;
@@ -129,6 +130,11 @@ void Ex6Ask::Command1_Click() {
   // Beyond 2^53 adding a year leaves the count where it was: the run would never end.
   if (firstYear <= lastYear && firstYear + 1 == firstYear) {
     throw CurrentYear.failure("is too large to count years from");
+  }
+  // A run of a million years would hold the program (and, with flames shown, the screen) for
+  // hours; one Execute covers at most kMaxYearsPerRun years.
+  if (firstYear <= lastYear && lastYear - firstYear + 1 > kMaxYearsPerRun) {
+    throw RunToYear.failure("must be at most 10000 years after the Current Year");
   }
   SequoiaGrove& g = grove();
   const bool managing =

@@ -21,6 +21,9 @@ double RowTop(int species) {
 }
 
 // The output window while it shows the maps, and as Return leaves it.
+// The longest run one Execute makes.
+constexpr double kMaxYears = 10000;
+
 constexpr double kMapsLeft = 135, kMapsWidth = 10000, kMapsHeight = 7400;
 
 }  // namespace
@@ -81,6 +84,8 @@ void EX7Ask::Command1_Click() {
   // Everything the run reads is checked before the stand changes.
   const SpeciesTraits traits = ReadTraits();
   const double years = nyr.val();
+  // A run of a million years would hold the program for hours between two pauses.
+  if (years > kMaxYears) throw nyr.failure("must be at most 10000");
   const double interval = nprint.val();
   if (interval == 0) throw nprint.failure("must be a number of years other than 0");
   const double gap = gapfreq.val();
