@@ -5,6 +5,7 @@
 #include "game/compartment_model.h"
 #include "game/d81_ask.h"
 #include "game/forest_game.h"
+#include "platform/field_rollback.h"
 
 namespace sylvandra {
 namespace {
@@ -69,6 +70,12 @@ D81Res::D81Res(Program& program)
 }
 
 void D81Res::Sel_Change(int index) {
+  // A cost too large to add up leaves the costs as they were. (The selection is not put back:
+  // its change event would price it again.)
+  WriteAllOrNothing({&OpCost(index), &TotCost}, [&] { PriceSelection(index); });
+}
+
+void D81Res::PriceSelection(int index) {
   const std::string selection = Sel(index).text();
   if (selection.empty()) {
     OpCost(index).setText("");

@@ -12,6 +12,7 @@
 #include "game/d81_res.h"
 #include "game/d81_test.h"
 #include "platform/conversions.h"
+#include "platform/field_rollback.h"
 #include "platform/program.h"
 #include "plot/utils.h"
 
@@ -293,8 +294,21 @@ void ExecuteManagementPlan(Program& program) {
   }
 }
 
+namespace {
+void UpdateHarvestRowFields(Program& program, D81Harv& plan, int k);
+}  // namespace
+
 void UpdateHarvestRow(Program& program, int k) {
   D81Harv& plan = program.form<D81Harv>();
+  // A row that cannot be priced (a price too large to compute with) leaves the yields and
+  // values as they were. (The whole-tree flag is not put back: its change event would price
+  // the row again.)
+  WriteAllOrNothing({&plan.TotVal, &plan.TotYield, &plan.Yield(k), &plan.Value(k)},
+                    [&] { UpdateHarvestRowFields(program, plan, k); });
+}
+
+namespace {
+void UpdateHarvestRowFields(Program& program, D81Harv& plan, int k) {
   plan.TotVal.setText("");
   plan.TotYield.setText("");
   if (plan.TotYield.backColor() == kOutOfDate) return;
@@ -320,6 +334,7 @@ void UpdateHarvestRow(Program& program, int k) {
     plan.TotVal.setNumber(plan.Value(i).val() + plan.TotVal.val());
   }
 }
+}  // namespace
 
 void RevealCompartmentData(Program& program, int item, int k) {
   D81comp& data = program.form<D81comp>();

@@ -10,6 +10,7 @@
 //   sylvandra_fuzz --long               10,000 actions per window
 //   sylvandra_fuzz --window Ex6Ask --seed 1234 --actions 500     replays one window's sequence
 //   sylvandra_fuzz --soak               long sessions, printing the memory they take
+//   sylvandra_fuzz --game               the forest game too, reached through the Extras menu
 //
 // Every window's seed is printed before its sequence starts, so a failure, a crash included,
 // names the command that replays it.
@@ -287,7 +288,12 @@ struct Route {
   const char* button = nullptr;
 };
 
+// The game is reached through the main menu's "Extras" menu, not through a chapter.
+constexpr int kExtrasMenu = -2;
+constexpr const char* kGameWindow = "D81";
+
 Route RouteTo(std::string_view window) {
+  if (window == kGameWindow) return {kExtrasMenu, "mnuForestGame"};
   for (int row = 0; row < kChapterCount; ++row) {
     const ChapterEntry& entry = Catalogue()[static_cast<size_t>(row)];
     if (entry.continueShown() && entry.continueWindow == window) return {row, "Continue"};
@@ -315,6 +321,10 @@ std::vector<std::string> MenuWindows() {
 
 void OpenFromMenu(Program& program, const std::string& window) {
   const Route route = RouteTo(window);
+  if (route.row == kExtrasMenu) {
+    program.click(program.form<A_Select>().control(route.button));
+    return;
+  }
   program.click(program.form<A_Select>().Select(route.row));
   program.click(program.form<A_Intro>().control(route.button));
 }
@@ -749,12 +759,15 @@ int Main(int argc, char** argv) {
   std::string only;
   double bound = 60;
   bool soak = false;
+  bool withGame = false;
   int runs = 100;
   for (int a = 1; a < argc; ++a) {
     const std::string arg = argv[a];
     const bool hasValue = a + 1 < argc;
     if (arg == "--soak") {
       soak = true;
+    } else if (arg == "--game") {
+      withGame = true;
     } else if (arg == "--runs" && hasValue) {
       runs = std::atoi(argv[++a]);
     } else if (arg == "--long") {
@@ -769,10 +782,11 @@ int Main(int argc, char** argv) {
     } else if (arg == "--bound" && hasValue) {
       bound = std::atof(argv[++a]);
     } else {
-      std::fprintf(stderr,
-                   "usage: %s [--soak [--runs N] | --long | --actions N] [--seed S] [--window "
-                   "NAME] [--bound SECONDS]\n",
-                   argv[0]);
+      std::fprintf(
+          stderr,
+          "usage: %s [--soak [--runs N] | --long | --actions N] [--game] [--seed S] [--window "
+          "NAME] [--bound SECONDS]\n",
+          argv[0]);
       return 2;
     }
   }
@@ -782,8 +796,11 @@ int Main(int argc, char** argv) {
   std::thread watchdog(Watchdog, std::ref(stop));
 
   std::vector<std::string> windows = MenuWindows();
+  // The game's windows, reached through the Extras menu, still leave fields changed by some
+  // refused actions: not yet part of the run CI makes.
+  if (withGame) windows.emplace_back(kGameWindow);
   if (!only.empty()) {
-    if (RouteTo(only).row < 0) {
+    if (RouteTo(only).row == -1) {
       std::fprintf(stderr, "the menu leads to no window named %s\n", only.c_str());
       stop = true;
       watchdog.join();
@@ -822,7 +839,11 @@ int Main(int argc, char** argv) {
         session.CheckWindow(*w, [&](const std::string& what) {
           problems.push_back("after the designed defaults: " + what);
         });
-      if (problems.empty() && reference.failures.empty() && after.results != reference.results) {
+      // The game carries its years, money and standing on from one visit to the next by design:
+      // after a session it cannot show what a fresh game shows.
+      const bool carriesItsState = name == kGameWindow;
+      if (problems.empty() && reference.failures.empty() && !carriesItsState &&
+          after.results != reference.results) {
         std::string first;
         for (size_t r = 0; r < std::max(after.results.size(), reference.results.size()); ++r) {
           const std::string a = r < after.results.size() ? after.results[r] : "(nothing)";

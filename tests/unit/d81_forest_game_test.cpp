@@ -85,6 +85,28 @@ TEST_F(D81askTest, EveryPlannedRowWithAFlagIsHarvestedPricedOrNot) {
   EXPECT_LT(game().model.comp[1].CompVegN, 200);
 }
 
+TEST_F(D81askTest, ARowOrCostThatCannotBeAddedUpLeavesThePlanAsItWas) {
+  // The 13155.6-ton row of the first opening, priced; then a price too large to compute with.
+  research(1, "3");
+  click(w().Command3);
+  type(plan().Harv(3), "95");
+  type(plan().wt(3), "Y");
+  type(plan().CurPrice, "1e309");
+  type(plan().Harv(3), "90");
+  EXPECT_EQ(lastFailure(), "Current Wood Price: '1e309' is too large a number");
+  EXPECT_EQ(plan().Yield(3).text(), "13155.6");
+  EXPECT_EQ(plan().Value(3).text(), "8880.03");
+  EXPECT_EQ(plan().TotVal.text(), "8880.03");
+  EXPECT_EQ(plan().TotYield.text(), "13155.6");
+  // A study whose cost cannot be read leaves the costs as they were.
+  D81Res& research = program.form<D81Res>();
+  const std::string total = research.TotCost.text();
+  type(research.Cost(2), "1e309");
+  type(research.Sel(2), "1");
+  EXPECT_EQ(research.TotCost.text(), total);
+  EXPECT_EQ(research.OpCost(2).text(), "");
+}
+
 TEST_F(D81askTest, AYearThatCannotBeCountedChangesNothing) {
   click(w().Command3);
   type(plan().Harv(3), "95");
