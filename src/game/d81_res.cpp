@@ -6,6 +6,7 @@
 #include "game/d81_ask.h"
 #include "game/forest_game.h"
 #include "platform/field_rollback.h"
+#include "platform/runtime_failure.h"
 
 namespace sylvandra {
 namespace {
@@ -99,6 +100,10 @@ void D81Res::Execute_Click() {
     program().MsgBox("Reserves Too Low");
     return;
   }
+  // The reserves left are worked out before any data is revealed, so that a total that cannot
+  // be read refuses the purchase before anything changes.
+  const double reservesLeft = Reserves.val() - TotCost.number();
+  RequireFinite(reservesLeft, Reserves.label());
   for (int i = 0; i < kResearchItems; ++i) {
     const std::string selection = Sel(i).text();
     if (IsCompartmentDigit(selection)) {
@@ -107,7 +112,7 @@ void D81Res::Execute_Click() {
       for (int k = 0; k < kCompartments; ++k) RevealCompartmentData(program(), i, k);
     }
   }
-  Reserves.setNumber(Reserves.val() - TotCost.number());
+  Reserves.setNumber(reservesLeft);
   TotCost.setText("0");
   program().form<D81ask>().Reserves.setText(Reserves.text());
   for (int i = 0; i < kResearchItems; ++i) {

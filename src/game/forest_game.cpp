@@ -261,6 +261,16 @@ void ExecuteManagementPlan(Program& program) {
   const double harvestValue = plan.TotVal.val();
   if (harvestValue >= ask.Goal.val()) ask.Salary.number();
   if (harvestValue >= ask.Goal.val() || game.EpaStage == 1) ask.Reserves.number();
+  // Every other text the year reads as a number, read once first: one too large to compute with
+  // is refused here, before the year changes anything, not half-way through it.
+  for (const Control* field : {&plan.CurPrice, &ask.NetWorth, &ask.Salary, &ask.Reserves}) {
+    field->val();
+  }
+  for (int k = 0; k < kCompartments; ++k) {
+    plan.Harv(k).val();
+    plan.Yield(k).val();
+    plan.Value(k).val();
+  }
 
   HarvestPlannedVegetation(program, game.model);
   StepCompartments(game.model);

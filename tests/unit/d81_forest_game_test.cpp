@@ -115,6 +115,14 @@ TEST_F(D81askTest, AYearThatCannotBeCountedChangesNothing) {
   click(w().Command4);
   EXPECT_EQ(lastFailure(), "Year: '19o1' is not a number");
   EXPECT_EQ(game().model.comp[3].CompVegN, vegetation);
+  // A price too large to compute with is refused before the year runs, not as the plan's rows
+  // are cleared at its end.
+  type(w().Yr, "1901");
+  type(plan().CurPrice, "1e309");
+  click(w().Command4);
+  EXPECT_EQ(lastFailure(), "Current Wood Price: '1e309' is too large a number");
+  EXPECT_EQ(game().model.comp[3].CompVegN, vegetation);
+  EXPECT_EQ(w().Yr.text(), "1901");
   EXPECT_FALSE(program.form<D81Eval>().visible());
   EXPECT_EQ(plan().Harv(3).text(), "95");
   EXPECT_EQ(program.form<D81comp>().Biomass(3).backColor(), kWhite);
