@@ -104,6 +104,8 @@ void D81Res::Execute_Click() {
   // be read refuses the purchase before anything changes.
   const double reservesLeft = Reserves.val() - TotCost.number();
   RequireFinite(reservesLeft, Reserves.label());
+  // Clearing the selections afterwards adds the costs up again: they must be readable.
+  for (int i = 0; i < kResearchItems; ++i) OpCost(i).val();
   for (int i = 0; i < kResearchItems; ++i) {
     const std::string selection = Sel(i).text();
     if (IsCompartmentDigit(selection)) {
@@ -115,10 +117,10 @@ void D81Res::Execute_Click() {
   Reserves.setNumber(reservesLeft);
   TotCost.setText("0");
   program().form<D81ask>().Reserves.setText(Reserves.text());
-  for (int i = 0; i < kResearchItems; ++i) {
-    Sel(i).setText("");
-    OpCost(i).setText("");
-  }
+  // The costs are cleared before the selections, whose change events add up what is left: that
+  // sum is 0 and never one too large to show.
+  for (int i = 0; i < kResearchItems; ++i) OpCost(i).setText("");
+  for (int i = 0; i < kResearchItems; ++i) Sel(i).setText("");
 }
 
 void D81Res::Command1_Click() {

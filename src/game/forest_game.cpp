@@ -263,14 +263,8 @@ void ExecuteManagementPlan(Program& program) {
   if (harvestValue >= ask.Goal.val() || game.EpaStage == 1) ask.Reserves.number();
   // Every other text the year reads as a number, read once first: one too large to compute with
   // is refused here, before the year changes anything, not half-way through it.
-  for (const Control* field : {&plan.CurPrice, &ask.NetWorth, &ask.Salary, &ask.Reserves}) {
-    field->val();
-  }
-  for (int k = 0; k < kCompartments; ++k) {
-    plan.Harv(k).val();
-    plan.Yield(k).val();
-    plan.Value(k).val();
-  }
+  for (const Control* field : {&ask.NetWorth, &ask.Salary, &ask.Reserves}) field->val();
+  RequireReadablePlan(program);
 
   HarvestPlannedVegetation(program, game.model);
   StepCompartments(game.model);
@@ -307,6 +301,16 @@ void ExecuteManagementPlan(Program& program) {
 namespace {
 void UpdateHarvestRowFields(Program& program, D81Harv& plan, int k);
 }  // namespace
+
+void RequireReadablePlan(Program& program) {
+  D81Harv& plan = program.form<D81Harv>();
+  plan.CurPrice.val();
+  for (int k = 0; k < kCompartments; ++k) {
+    plan.Harv(k).val();
+    plan.Yield(k).val();
+    plan.Value(k).val();
+  }
+}
 
 void UpdateHarvestRow(Program& program, int k) {
   D81Harv& plan = program.form<D81Harv>();

@@ -10,7 +10,6 @@
 //   sylvandra_fuzz --long               10,000 actions per window
 //   sylvandra_fuzz --window Ex6Ask --seed 1234 --actions 500     replays one window's sequence
 //   sylvandra_fuzz --soak               long sessions, printing the memory they take
-//   sylvandra_fuzz --game               the forest game too, reached through the Extras menu
 //
 // Every window's seed is printed before its sequence starts, so a failure, a crash included,
 // names the command that replays it.
@@ -304,7 +303,7 @@ Route RouteTo(std::string_view window) {
   return {};
 }
 
-// Every window the menu leads to, in catalogue order.
+// Every window the menu leads to, in catalogue order, then the game (its Extras menu).
 std::vector<std::string> MenuWindows() {
   std::vector<std::string> names;
   std::set<std::string> seen;
@@ -316,6 +315,7 @@ std::vector<std::string> MenuWindows() {
       names.emplace_back(w);
     }
   }
+  names.emplace_back(kGameWindow);
   return names;
 }
 
@@ -674,7 +674,8 @@ DefaultsRun RunDefaults(Program& program, FuzzHost& host, const std::string& win
   run.failures.assign(host.failures.begin() + static_cast<long>(failuresBefore),
                       host.failures.end());
   for (Window* shown : program.windows()) {
-    if (!shown->visible() || IsMenu(*shown)) continue;
+    // A model page left open is help beside the run, not one of its results.
+    if (!shown->visible() || IsMenu(*shown) || shown->name() == "ModelPage") continue;
     for (const auto& c : shown->controls())
       if (c->visible())
         run.results.push_back(shown->name() + "." + c->qualifiedName() + " = " + c->text() + "|" +
@@ -759,15 +760,13 @@ int Main(int argc, char** argv) {
   std::string only;
   double bound = 60;
   bool soak = false;
-  bool withGame = false;
   int runs = 100;
   for (int a = 1; a < argc; ++a) {
     const std::string arg = argv[a];
     const bool hasValue = a + 1 < argc;
     if (arg == "--soak") {
       soak = true;
-    } else if (arg == "--game") {
-      withGame = true;
+
     } else if (arg == "--runs" && hasValue) {
       runs = std::atoi(argv[++a]);
     } else if (arg == "--long") {
@@ -782,11 +781,10 @@ int Main(int argc, char** argv) {
     } else if (arg == "--bound" && hasValue) {
       bound = std::atof(argv[++a]);
     } else {
-      std::fprintf(
-          stderr,
-          "usage: %s [--soak [--runs N] | --long | --actions N] [--game] [--seed S] [--window "
-          "NAME] [--bound SECONDS]\n",
-          argv[0]);
+      std::fprintf(stderr,
+                   "usage: %s [--soak [--runs N] | --long | --actions N] [--seed S] [--window "
+                   "NAME] [--bound SECONDS]\n",
+                   argv[0]);
       return 2;
     }
   }
@@ -796,9 +794,6 @@ int Main(int argc, char** argv) {
   std::thread watchdog(Watchdog, std::ref(stop));
 
   std::vector<std::string> windows = MenuWindows();
-  // The game's windows, reached through the Extras menu, still leave fields changed by some
-  // refused actions: not yet part of the run CI makes.
-  if (withGame) windows.emplace_back(kGameWindow);
   if (!only.empty()) {
     if (RouteTo(only).row == -1) {
       std::fprintf(stderr, "the menu leads to no window named %s\n", only.c_str());
