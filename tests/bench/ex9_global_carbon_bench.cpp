@@ -3,26 +3,23 @@
 // values.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_session.h"
 #include "exercises/carbon_water/ex9_ask.h"
-#include "platform/program.h"
-#include "shell/startup.h"
-#include "unit/test_host.h"
 
 namespace sylvandra {
 namespace {
 
 void BM_EX9Ask_Execute(benchmark::State& state) {
-  testing::TestHost host;
-  Program program(host);
-  RegisterWindows(program);
-  EX9Ask& window = program.form<EX9Ask>();
+  bench::Session<EX9Ask> session;
+  Program& program = session.program;
+  EX9Ask& window = *session.window;
   program.click(window.Command3);
   program.type(window.FFAmt, "6");
   program.type(window.DevegAmt, "1.5");
   program.type(window.ATF, "Y");
   program.type(window.ASOF, "Y");
   for (auto _ : state) program.click(window.Command1);
-  if (!host.failures.empty()) state.SkipWithError("the handler reported a failure");
+  bench::Finish(state, session);
 }
 
 BENCHMARK(BM_EX9Ask_Execute);

@@ -2,6 +2,7 @@
 // them.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_session.h"
 #include "exercises/biogeochem/ex2a_ask.h"
 #include "exercises/biogeochem/ex2b_ask.h"
 #include "exercises/biogeochem/ex41_ask.h"
@@ -13,22 +14,8 @@
 namespace sylvandra {
 namespace {
 
-template <class W>
-class Session {
- public:
-  Session() : program(host) {
-    RegisterWindows(program);
-    window = &program.form<W>();
-  }
-  testing::TestHost host;
-  Program program;
-  W* window = nullptr;
-};
-
-template <class W>
-void Finish(benchmark::State& state, const Session<W>& session) {
-  if (!session.host.failures.empty()) state.SkipWithError("the handler reported a failure");
-}
+using bench::Finish;
+using bench::Session;
 
 void BM_Ex2aAsk_TypeMoles(benchmark::State& state) {
   Session<Ex2aAsk> session;

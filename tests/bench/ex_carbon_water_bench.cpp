@@ -1,11 +1,12 @@
 // Times the handlers of the carbon and water exercise windows, headless, as a click runs them.
 #include <benchmark/benchmark.h>
 
-#include "exercises/carbon_water/ex1_ask.h"
+#include "bench/bench_session.h"
 #include "exercises/carbon_water/ex10_ask.h"
 #include "exercises/carbon_water/ex11_ask.h"
 #include "exercises/carbon_water/ex12_ask.h"
 #include "exercises/carbon_water/ex13_ask.h"
+#include "exercises/carbon_water/ex1_ask.h"
 #include "platform/program.h"
 #include "shell/startup.h"
 #include "unit/test_host.h"
@@ -13,17 +14,8 @@
 namespace sylvandra {
 namespace {
 
-template <class W>
-class Session {
- public:
-  Session() : program(host) {
-    RegisterWindows(program);
-    window = &program.form<W>();
-  }
-  testing::TestHost host;
-  Program program;
-  W* window = nullptr;
-};
+using bench::Finish;
+using bench::Session;
 
 template <class W, class Pick>
 void ClickRepeatedly(benchmark::State& state, Pick pick, const char* setup = nullptr) {
@@ -31,7 +23,7 @@ void ClickRepeatedly(benchmark::State& state, Pick pick, const char* setup = nul
   if (setup) session.program.type(session.window->control(setup), "1");
   Control& button = pick(*session.window);
   for (auto _ : state) session.program.click(button);
-  if (!session.host.failures.empty()) state.SkipWithError("the handler reported a failure");
+  Finish(state, session);
 }
 
 // Three Maple layers in Southern Wisconsin: 100 days and the six-curve graph.
@@ -39,7 +31,7 @@ void BM_Ex1Ask_Execute(benchmark::State& state) {
   Session<Ex1Ask> session;
   session.program.click(session.window->Site(1));
   for (auto _ : state) session.program.click(session.window->Command2);
-  if (!session.host.failures.empty()) state.SkipWithError("the handler reported a failure");
+  Finish(state, session);
 }
 void BM_EX12Ask_Execute(benchmark::State& state) {
   ClickRepeatedly<EX12Ask>(

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/bench_session.h"
 #include "exercises/population/ex6_ask.h"
 #include "exercises/population/ex7_ask.h"
 #include "platform/program.h"
@@ -14,17 +15,8 @@
 namespace sylvandra {
 namespace {
 
-template <class W>
-class Session {
- public:
-  Session() : program(host) {
-    RegisterWindows(program);
-    window = &program.form<W>();
-  }
-  testing::TestHost host;
-  Program program;
-  W* window = nullptr;
-};
+using bench::Finish;
+using bench::Session;
 
 // Resident set size in megabytes (Linux).
 double ResidentMegabytes() {
@@ -45,7 +37,7 @@ void BM_EX7Ask_FiftyYears(benchmark::State& state) {
   Session<EX7Ask> s;
   s.program.type(s.window->nprint, "100");
   for (auto _ : state) s.program.click(s.window->Command1);
-  if (!s.host.failures.empty()) state.SkipWithError("the run reported a failure");
+  Finish(state, s);
 }
 
 // 1880 to 2100 without the fire graphic, from a fresh grove each time.
@@ -59,7 +51,7 @@ void BM_Ex6Ask_220YearsWithoutFlames(benchmark::State& state) {
     state.ResumeTiming();
     s.program.click(s.window->Command1);
   }
-  if (!s.host.failures.empty()) state.SkipWithError("the run reported a failure");
+  Finish(state, s);
 }
 
 // 1000 years with flames: the resident size after the first 50 and at the end.
