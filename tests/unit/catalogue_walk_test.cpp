@@ -2,7 +2,6 @@
 // misspelt window name fails here instead of leaving a button that does nothing.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "platform/program.h"
@@ -14,10 +13,6 @@
 
 namespace sylvandra {
 namespace {
-
-// Windows the catalogue names that are not part of the program yet; their buttons say so in a
-// message box. Take a name out when its window is registered.
-const std::set<std::string> kNotBuiltYet = {};
 
 TEST(CatalogueWalk, EveryNamedWindowOpensFromItsButton) {
   for (int index = 0; index < kChapterCount; ++index) {
@@ -38,19 +33,10 @@ TEST(CatalogueWalk, EveryNamedWindowOpensFromItsButton) {
       // Chapter 25's Continue is hidden: its window must still be a real one.
       if (button.visible()) program.click(button);
       EXPECT_TRUE(host.failures.empty());
-      if (kNotBuiltYet.count(name)) {
-        EXPECT_FALSE(program.knowsWindow(name)) << "built now: take it out of kNotBuiltYet";
-        if (!button.visible()) continue;
-        ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].prompt,
-                  "This exercise is not available in this version of the program yet.");
-      } else {
-        ASSERT_TRUE(program.knowsWindow(name))
-            << "the catalogue names a window that does not exist";
-        if (!button.visible()) continue;
-        EXPECT_TRUE(program.form(name).visible());
-        EXPECT_TRUE(host.messages.empty());
-      }
+      ASSERT_TRUE(program.knowsWindow(name)) << "the catalogue names a window that does not exist";
+      if (!button.visible()) continue;
+      EXPECT_TRUE(program.form(name).visible());
+      EXPECT_TRUE(host.messages.empty());
     }
   }
 }
