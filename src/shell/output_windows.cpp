@@ -5,8 +5,7 @@
 
 namespace sylvandra {
 
-outpt::outpt(Program& program)
-    : Window(program, kName, "Model Output", kOutptRect, kFaceGrey) {
+outpt::outpt(Program& program) : Window(program, kName, "Model Output", kOutptRect, kFaceGrey) {
   setFont(Font::Face("MS Sans Serif", 8.25));
   surface().AutoRedraw = true;
   About.setPicture(AboutPagePicture(About.width(), About.height()));
@@ -37,6 +36,11 @@ outmap::outmap(Program& program) : Window(program, kName, "Maps", {5760, 1020, 6
 void HideWithOutput(Window& exercise) {
   exercise.setVisible(false);
   exercise.program().form<outpt>().setVisible(false);
+}
+
+void HideWithOutputAtUsualSize(Window& exercise) {
+  HideWithOutput(exercise);
+  exercise.program().form<outpt>().setRect(kOutptRect);
 }
 
 }  // namespace sylvandra

@@ -45,5 +45,8 @@ class outmap : public Window {
 
 // What "Return" does in most exercise windows: hides the window and the output window.
 void HideWithOutput(Window& exercise);
+// Return in the map exercises, which enlarge the output window: the same, and the output window
+// gets back its usual place and size.
+void HideWithOutputAtUsualSize(Window& exercise);
 
 }  // namespace sylvandra

@@ -25,10 +25,7 @@ void Ex14aAsk::EnteredFromChapter([[maybe_unused]] int chapterIndex) {
 
 // Return: the output window hidden and back at its usual place and size.
 void Ex14aAsk::Command1_Click() {
-  setVisible(false);
-  outpt& output = program().form<outpt>();
-  output.setVisible(false);
-  output.setRect(kOutptRect);
+  HideWithOutputAtUsualSize(*this);
 }
 
 // Add Plot: the next sample after those the selected button counts.

@@ -192,10 +192,7 @@ void Ex6Ask::Command1_Click() {
 }
 
 void Ex6Ask::Command3_Click() {
-  setVisible(false);
-  outpt& out = program().form<outpt>();
-  out.setRect(kOutptRect);
-  out.setVisible(false);
+  HideWithOutputAtUsualSize(*this);
 }
 
 void Ex6Ask::DrawFireMaps() {
