@@ -12,6 +12,7 @@
 
 #include "drawing_digest.h"
 #include "json.h"
+#include "platform/keyboard.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/drawn_graph.h"
@@ -135,14 +136,13 @@ class ScriptInterpreter::Commands {
       Target target = ParseTarget(rest.substr(0, space), false);
       if (target.control) throw ScriptError("key takes a window, not a control");
       const std::string_view keyName = rest.substr(space + 1);
+      if (!IsKeyName(keyName)) throw ScriptError("unknown key '" + std::string(keyName) + "'");
       if (!target.window->visible()) {
         Refuse(*target.window, std::string(keyName) + " cannot be pressed: the window " +
                                    target.window->name() + " is not shown");
         return;
       }
-      bool known = true;
-      stage_.act([&] { known = program_.key(*target.window, keyName); });
-      if (!known) throw ScriptError("unknown key '" + std::string(keyName) + "'");
+      stage_.act([&] { program_.key(*target.window, keyName); });
     } else if (command == "focused") {
       out_ << JsonString(FocusedTarget()) << std::endl;
     } else if (command == "answer") {
