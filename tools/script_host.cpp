@@ -29,8 +29,12 @@ void ScriptHost::ProgramEnded() {
 }
 
 void ScriptHost::ReportFailure(const Window& window, const std::string& message) {
-  out_ << "error {\"window\":" << JsonString(window.name())
-       << ",\"message\":" << JsonString(message) << "}" << std::endl;
+  PrintError(window.name(), message);
+}
+
+void ScriptHost::PrintError(const std::string& windowName, const std::string& message) {
+  out_ << "error {\"window\":" << JsonString(windowName) << ",\"message\":" << JsonString(message)
+       << "}" << std::endl;
 }
 
 }  // namespace sylvandra::script

@@ -24,6 +24,8 @@ class ScriptHost : public Host {
                        const std::string& defaultText) override;
   void ProgramEnded() override;
   void ReportFailure(const Window& window, const std::string& message) override;
+  // The line `error {"window":...,"message":...}`.
+  void PrintError(const std::string& windowName, const std::string& message);
 
  private:
   std::ostream& out_;

@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "drawing_digest.h"
 #include "json.h"
+#include "platform/keyboard.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/drawn_graph.h"
@@ -21,12 +23,6 @@
 
 namespace sylvandra::script {
 namespace {
-
-// A command or target the driver does not know: ends the script with exit code 2.
-class ScriptError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 struct Target {
   Window* window = nullptr;
@@ -60,11 +56,58 @@ bool SplitIndexed(std::string_view part, std::string& name, int& index) {
   return !name.empty() && result.ec == std::errc() && result.ptr == digits.data() + digits.size();
 }
 
-class Runner {
+const char* KindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CommandButton:
+      return "CommandButton";
+    case ControlKind::TextBox:
+      return "TextBox";
+    case ControlKind::Label:
+      return "Label";
+    case ControlKind::CheckBox:
+      return "CheckBox";
+    case ControlKind::OptionButton:
+      return "OptionButton";
+    case ControlKind::PictureBox:
+      return "PictureBox";
+    case ControlKind::Frame:
+      return "Frame";
+    case ControlKind::MenuItem:
+      return "MenuItem";
+  }
+  return "";
+}
+
+// Why a person could not reach the control now, or empty when they could: its window is not
+// shown, it is hidden or disabled, or the frame or menu it lies in is.
+std::string WhyUnreachable(const Control& control) {
+  const Window& window = control.window();
+  if (!window.visible()) return "the window " + window.name() + " is not shown";
+  if (!control.visible()) return "it is hidden";
+  if (!control.enabled()) return "it is disabled";
+  if (control.container().empty()) return "";
+  const Control* container = window.find(control.container());
+  if (!container) return "";
+  if (container->kind() == ControlKind::Frame && !container->visible()) {
+    return "its frame " + container->name() + " is hidden";
+  }
+  if (container->kind() == ControlKind::MenuItem) {
+    if (!container->visible()) return "its menu " + container->name() + " is hidden";
+    if (!container->enabled()) return "its menu " + container->name() + " is disabled";
+  }
+  return "";
+}
+
+}  // namespace
+
+class ScriptInterpreter::Commands {
  public:
-  Runner(std::ostream& out) : out_(out), host_(out), program_(host_) { StartProgram(program_); }
+  Commands(Program& program, ScriptHost& dialogs, ScriptStage& stage, std::ostream& out,
+           ScriptOptions options)
+      : out_(out), host_(dialogs), program_(program), stage_(stage), options_(options) {}
 
   bool ended() const { return host_.ended(); }
+  void flush() { out_.flush(); }
 
   void Execute(std::string_view line) {
     const auto blank = line.find(' ');
@@ -73,25 +116,33 @@ class Runner {
         blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
     if (command == "click") {
       Control& control = RequireControl(ParseTarget(rest, false));
-      program_.click(control);
+      if (!Reachable(control, "clicked")) return;
+      stage_.act([&] { program_.click(control); });
     } else if (command == "type") {
       const auto space = rest.find(' ');
       const std::string_view targetText = rest.substr(0, space);
       const std::string text =
           space == std::string_view::npos ? std::string() : ParseText(rest.substr(space + 1));
       Control& control = RequireControl(ParseTarget(targetText, false));
-      program_.type(control, text);
+      if (!Reachable(control, "typed into")) return;
+      stage_.act([&] { program_.type(control, text); });
     } else if (command == "focus") {
-      program_.focus(RequireControl(ParseTarget(rest, false)));
+      Control& control = RequireControl(ParseTarget(rest, false));
+      if (!Reachable(control, "focused")) return;
+      stage_.act([&] { program_.focus(control); });
     } else if (command == "key") {
       const auto space = rest.find(' ');
       if (space == std::string_view::npos) throw ScriptError("key needs a window and a key");
       Target target = ParseTarget(rest.substr(0, space), false);
       if (target.control) throw ScriptError("key takes a window, not a control");
       const std::string_view keyName = rest.substr(space + 1);
-      if (!program_.key(*target.window, keyName)) {
-        throw ScriptError("unknown key '" + std::string(keyName) + "'");
+      if (!IsKeyName(keyName)) throw ScriptError("unknown key '" + std::string(keyName) + "'");
+      if (!target.window->visible()) {
+        Refuse(*target.window, std::string(keyName) + " cannot be pressed: the window " +
+                                   target.window->name() + " is not shown");
+        return;
       }
+      stage_.act([&] { program_.key(*target.window, keyName); });
     } else if (command == "focused") {
       out_ << JsonString(FocusedTarget()) << std::endl;
     } else if (command == "answer") {
@@ -103,7 +154,13 @@ class Runner {
     } else if (command == "get") {
       out_ << Get(ParseTarget(rest, true)) << std::endl;
     } else if (command == "canvas") {
-      PrintCanvas(ParseTarget(rest, false));
+      PrintCanvas(RequireSurface(ParseTarget(rest, false)), out_);
+    } else if (command == "digest") {
+      const Surface& surface = RequireSurface(ParseTarget(rest, false));
+      PrintDigest(surface, rest, out_);
+      if (options_.canvasAfterDigest) PrintCanvas(surface, out_);
+    } else if (command == "controls") {
+      PrintControls(RequireWindow(rest, command));
     } else if (command == "png") {
       const auto space = rest.find(' ');
       if (space == std::string_view::npos) throw ScriptError("png needs a window and a file");
@@ -190,6 +247,11 @@ class Runner {
     } else {
       throw ScriptError("unknown export format '" + std::string(format) + "'");
     }
+    if (file == "-") {
+      // Into the output itself, so that a session can pin the values.
+      out_ << content << std::flush;
+      return;
+    }
     std::ofstream stream(file, std::ios::binary);
     stream << content;
     if (!stream.flush()) throw ScriptError("export: cannot write " + file);
@@ -275,6 +337,41 @@ class Runner {
     return window->name() + "." + control->qualifiedName();
   }
 
+  // A person cannot act on what is not shown or not enabled: the driver refuses it with an error
+  // line naming the control, and the script goes on.
+  bool Reachable(const Control& control, std::string_view action) {
+    const std::string why = WhyUnreachable(control);
+    if (why.empty()) return true;
+    Refuse(control.window(),
+           control.qualifiedName() + " cannot be " + std::string(action) + ": " + why);
+    return false;
+  }
+
+  void Refuse(const Window& window, const std::string& message) {
+    host_.PrintError(window.name(), message);
+  }
+
+  void PrintControls(const Window& window) {
+    auto boolean = [](bool value) { return value ? "true" : "false"; };
+    for (const auto& c : window.controls()) {
+      const bool isText = c->kind() == ControlKind::TextBox;
+      out_ << "{\"name\":" << JsonString(c->qualifiedName()) << ",\"kind\":\""
+           << KindName(c->kind()) << "\"," << (isText ? "\"text\":" : "\"caption\":")
+           << JsonString(isText ? c->text() : c->caption()) << ",\"Left\":" << JsonNumber(c->left())
+           << ",\"Top\":" << JsonNumber(c->top()) << ",\"Width\":" << JsonNumber(c->width())
+           << ",\"Height\":" << JsonNumber(c->height()) << ",\"Visible\":" << boolean(c->visible())
+           << ",\"Enabled\":" << boolean(c->enabled()) << "}\n";
+    }
+    out_ << "end controls" << std::endl;
+  }
+
+  static const Surface& RequireSurface(const Target& target) {
+    if (!target.control) return target.window->surface();
+    const Surface* surface = target.control->surfaceIfAny();
+    if (!surface) throw ScriptError("the target has no drawing surface");
+    return *surface;
+  }
+
   static Control& RequireControl(const Target& target) {
     if (!target.control) throw ScriptError("the target must be a control");
     return *target.control;
@@ -331,73 +428,59 @@ class Runner {
     throw ScriptError("unknown property '" + std::string(p) + "'");
   }
 
-  void PrintCanvas(const Target& target) {
-    const Surface* surface = &target.window->surface();
-    if (target.control) {
-      surface = target.control->surfaceIfAny();
-      if (!surface) throw ScriptError("the target has no drawing surface");
-    }
-    for (const Mark& m : surface->Marks()) {
-      std::string line;
-      auto n = [](double v) { return JsonNumber(v); };
-      switch (m.kind) {
-        case MarkKind::Line:
-          line = "{\"op\":\"line\",\"x1\":" + n(m.x1) + ",\"y1\":" + n(m.y1) +
-                 ",\"x2\":" + n(m.x2) + ",\"y2\":" + n(m.y2) +
-                 ",\"color\":" + JsonString(ColorHex(m.color)) + ",\"width\":" + n(m.width) +
-                 ",\"style\":" + n(m.style);
-          break;
-        case MarkKind::Box:
-          line = "{\"op\":\"box\",\"x1\":" + n(m.x1) + ",\"y1\":" + n(m.y1) + ",\"x2\":" + n(m.x2) +
-                 ",\"y2\":" + n(m.y2) + ",\"color\":" + JsonString(ColorHex(m.color)) +
-                 ",\"filled\":" + (m.filled ? "true" : "false");
-          break;
-        case MarkKind::Circle:
-          line = "{\"op\":\"circle\",\"x\":" + n(m.x1) + ",\"y\":" + n(m.y1) + ",\"r\":" + n(m.r) +
-                 ",\"color\":" + JsonString(ColorHex(m.color)) +
-                 ",\"fill\":" + (m.fill ? JsonString(ColorHex(*m.fill)) : std::string("null"));
-          break;
-        case MarkKind::Text:
-          line = "{\"op\":\"text\",\"x\":" + n(m.x1) + ",\"y\":" + n(m.y1) +
-                 ",\"text\":" + JsonString(m.text);
-          break;
-      }
-      if (m.transient) line += ",\"transient\":true";
-      if (m.kept) line += ",\"kept\":true";
-      out_ << line << "}\n";
-    }
-    out_ << "end canvas" << std::endl;
-  }
-
   std::ostream& out_;
-  ScriptHost host_;
-  Program program_;
+  ScriptHost& host_;
+  Program& program_;
+  ScriptStage& stage_;
+  ScriptOptions options_;
   // Window sizes set by resize, in pixels; others are shown at their designed size.
   std::map<const Window*, std::pair<int, int>> viewSizes_;
 };
 
-}  // namespace
+ScriptInterpreter::ScriptInterpreter(Program& program, ScriptHost& dialogs, ScriptStage& stage,
+                                     std::ostream& out, ScriptOptions options)
+    : commands_(std::make_unique<Commands>(program, dialogs, stage, out, options)) {}
 
-int RunScript(std::istream& in, std::ostream& out, std::ostream& errors) {
-  Runner runner(out);
+ScriptInterpreter::~ScriptInterpreter() = default;
+
+void ScriptInterpreter::execute(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (line.empty() || line.front() == '#') return;
+  if (line.find_first_not_of(" \t") == std::string_view::npos) return;
+  commands_->Execute(line);
+}
+
+bool ScriptInterpreter::executeLine(std::string line, int number, std::ostream& errors) {
+  std::string what;
+  try {
+    execute(line);
+    return true;
+  } catch (const ScriptError& error) {
+    what = error.what();
+  } catch (const RuntimeFailure& failure) {
+    // Outside any handler: a target that cannot be made.
+    what = failure.what();
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  commands_->flush();
+  errors << "line " << number << ": " << what << ": " << line << std::endl;
+  return false;
+}
+
+bool ScriptInterpreter::ended() const {
+  return commands_->ended();
+}
+
+int RunScript(std::istream& in, std::ostream& out, std::ostream& errors, ScriptOptions options) {
+  ScriptHost host(out);
+  Program program(host);
+  StartProgram(program);
+  ScriptStage headless;
+  ScriptInterpreter interpreter(program, host, headless, out, options);
   std::string line;
   int number = 0;
-  while (!runner.ended() && std::getline(in, line)) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line.front() == '#') continue;
-    if (line.find_first_not_of(" \t") == std::string::npos) continue;
-    try {
-      runner.Execute(line);
-    } catch (const ScriptError& error) {
-      out.flush();
-      errors << "line " << number << ": " << error.what() << ": " << line << std::endl;
-      return 2;
-    } catch (const RuntimeFailure& failure) {
-      out.flush();
-      errors << "line " << number << ": " << failure.what() << ": " << line << std::endl;
-      return 2;
-    }
+  while (!interpreter.ended() && std::getline(in, line)) {
+    if (!interpreter.executeLine(line, ++number, errors)) return 2;
   }
   out.flush();
   return 0;

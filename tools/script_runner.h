@@ -1,13 +1,70 @@
-// Reads script commands, one per line, and drives the program through them (see the README).
+// The script driver's commands (see the README), run over a program on either host: headless
+// (sylvandra-script) or on the real desktop windows (sylvandra --play). One interpreter speaks
+// the whole command set; a ScriptStage holds what differs between the hosts.
 #pragma once
 
+#include <functional>
 #include <istream>
+#include <map>
+#include <memory>
 #include <ostream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace sylvandra {
+class Program;
+class Window;
+}  // namespace sylvandra
 
 namespace sylvandra::script {
 
-// Runs the whole script; returns the process exit code (0, or 2 for a command or target that
-// is not known, after a message on `errors` naming the line).
-int RunScript(std::istream& in, std::ostream& out, std::ostream& errors);
+class ScriptHost;
+
+// A command or target the driver does not know: the script stops with exit code 2.
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct ScriptOptions {
+  // Each digest is followed by the full canvas it sums up (what a failing golden shows).
+  bool canvasAfterDigest = false;
+};
+
+// What differs between the hosts a script runs on.
+class ScriptStage {
+ public:
+  virtual ~ScriptStage() = default;
+  // Delivers a person's action (click, type, focus, key) to the program. Headless it simply
+  // runs; the desktop runs it through its own dispatch, so that its views follow.
+  virtual void act(const std::function<void()>& action) { action(); }
+};
+
+class ScriptInterpreter {
+ public:
+  // Boxes are answered from `dialogs`' queue and logged by it on the same output.
+  ScriptInterpreter(Program& program, ScriptHost& dialogs, ScriptStage& stage, std::ostream& out,
+                    ScriptOptions options = {});
+  ~ScriptInterpreter();
+
+  // Runs one line of a script; blank lines and comments do nothing. Throws ScriptError for a
+  // command or target the driver does not know.
+  void execute(std::string_view line);
+  // The same, reporting a ScriptError on `errors` as "line N: what: LINE"; false after one.
+  bool executeLine(std::string line, int number, std::ostream& errors);
+  // True once the program has ended: the driver reads no further.
+  bool ended() const;
+
+ private:
+  class Commands;
+  std::unique_ptr<Commands> commands_;
+};
+
+// Starts the program headless and runs the whole script; returns the process exit code (0, or 2
+// for a command or target that is not known, after a message on `errors` naming the line).
+int RunScript(std::istream& in, std::ostream& out, std::ostream& errors,
+              ScriptOptions options = {});
 
 }  // namespace sylvandra::script

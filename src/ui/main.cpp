@@ -1,5 +1,10 @@
 // The desktop program: the main menu shown, every other window created when first touched.
 //
+//   sylvandra --play FILE [--pace MS]
+// plays a driver script on the real windows, printing what sylvandra-script prints, and quits
+// after its last command: MS (default 300) is the pause after each action; each box stays up
+// four times as long, then closes by itself.
+//
 // With SYLVANDRA_STARTUP_PROBE set, the program prints how long after the start of the process
 // the main menu was first painted and quits; when the variable names a .png file, the screen
 // is saved there first (to check what a person would see).
@@ -17,11 +22,17 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "desktop_player.h"
 #include "platform/program.h"
+#include "script_host.h"
 #include "shell/startup.h"
 #include "ui/desktop.h"
 #include "ui/qt_host.h"
@@ -85,6 +96,41 @@ bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+// What --play asks for: the script and the pause after each action.
+struct PlayRequest {
+  std::string file;
+  int paceMs = 300;
+};
+
+// Reads --play FILE [--pace MS]; false (with a message) when the arguments are not understood.
+bool ReadPlayArguments(const QStringList& arguments, std::optional<PlayRequest>& request) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    const bool hasValue = i + 1 < arguments.size();
+    if (argument == QStringLiteral("--play") && hasValue) {
+      if (!request) request.emplace();
+      request->file = arguments[++i].toStdString();
+    } else if (argument == QStringLiteral("--pace") && hasValue) {
+      bool ok = false;
+      const int pace = arguments[++i].toInt(&ok);
+      if (!ok || pace < 0) {
+        std::cerr << "sylvandra: --pace takes a number of milliseconds\n";
+        return false;
+      }
+      if (!request) request.emplace();
+      request->paceMs = pace;
+    } else {
+      std::cerr << "usage: sylvandra [--play SCRIPT [--pace MS]]\n";
+      return false;
+    }
+  }
+  if (request && request->file.empty()) {
+    std::cerr << "usage: sylvandra [--play SCRIPT [--pace MS]]\n";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,12 +144,32 @@ int main(int argc, char** argv) {
     application.installEventFilter(probe.get());
   }
 
-  sylvandra::ui::QtHost host;
+  std::optional<PlayRequest> play;
+  if (!ReadPlayArguments(QCoreApplication::arguments(), play)) return 2;
+  std::vector<std::string> lines;
+  if (play && !sylvandra::script::ReadScriptLines(play->file, lines)) {
+    std::cerr << "sylvandra: cannot read " << play->file << "\n";
+    return 2;
+  }
+
+  // A played script's boxes are logged and answered by the driver's own host, then shown.
+  sylvandra::script::ScriptHost scriptDialogs(std::cout);
+  sylvandra::ui::QtHost host(play ? std::make_unique<sylvandra::ui::NativeDialogs>(4 * play->paceMs)
+                                  : std::make_unique<sylvandra::ui::NativeDialogs>());
+  if (play) host.playAlong(&scriptDialogs);
   sylvandra::Program program(host);
   sylvandra::ui::Desktop desktop(program);
   host.attach(&desktop);
   sylvandra::StartProgram(program);
   if (program.ended()) return 0;
   desktop.sync();
-  return application.exec();
+  std::unique_ptr<sylvandra::script::ScriptPlayer> player;
+  if (play) {
+    player = std::make_unique<sylvandra::script::ScriptPlayer>(
+        desktop, scriptDialogs, std::move(lines), play->paceMs, std::cout, std::cerr);
+    player->start();
+  }
+  const int status = application.exec();
+  std::cout.flush();
+  return status;
 }

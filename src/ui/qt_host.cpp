@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "platform/window.h"
 #include "ui/desktop.h"
@@ -65,12 +66,18 @@ int ButtonCode(int pressed) {
 
 }  // namespace
 
+void NativeDialogs::closeLater(QDialog& dialog) const {
+  if (!closeAfterMs_) return;
+  QTimer::singleShot(*closeAfterMs_, &dialog, [&dialog] { dialog.accept(); });
+}
+
 int NativeDialogs::message(QWidget* parent, const std::string& title, const std::string& prompt,
                            int buttons) {
   QMessageBox box(ButtonIcon(buttons), ToQString(title), ToQString(prompt), ButtonSet(buttons),
                   parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
+  closeLater(box);
   return ButtonCode(box.exec());
 }
 
@@ -84,6 +91,7 @@ std::optional<std::string> NativeDialogs::input(QWidget* parent, const std::stri
   dialog.setWindowModality(Qt::ApplicationModal);
   // Long prompts wrap instead of widening the box past the screen.
   if (auto* label = dialog.findChild<QLabel*>()) label->setWordWrap(true);
+  closeLater(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return ToStdString(dialog.textValue());
 }
@@ -92,6 +100,7 @@ void NativeDialogs::failure(QWidget* parent, const std::string& title, const std
   QMessageBox box(QMessageBox::Warning, ToQString(title), ToQString(text), QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
+  closeLater(box);
   box.exec();
 }
 
@@ -113,12 +122,22 @@ std::string QtHost::titleOr(const std::string& title) const {
 
 int QtHost::MessageBox(const std::string& prompt, int buttons, const std::string& title) {
   QWidget* parent = prepareDialog();
+  if (script_) {
+    const int pressed = script_->MessageBox(prompt, buttons, title);
+    dialogs_->message(parent, titleOr(title), prompt, buttons);
+    return pressed;
+  }
   return dialogs_->message(parent, titleOr(title), prompt, buttons);
 }
 
 std::string QtHost::InputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultText) {
   QWidget* parent = prepareDialog();
+  if (script_) {
+    const std::string reply = script_->InputBox(prompt, title, defaultText);
+    dialogs_->input(parent, titleOr(title), prompt, reply);
+    return reply;
+  }
   return dialogs_->input(parent, titleOr(title), prompt, defaultText).value_or("");
 }
 
@@ -133,6 +152,7 @@ std::string QtHost::FailureText(const Window& window, const std::string& message
 
 void QtHost::ReportFailure(const Window& window, const std::string& message) {
   QWidget* parent = prepareDialog();
+  if (script_) script_->ReportFailure(window, message);
   dialogs_->failure(parent, window.caption(), FailureText(window, message));
 }
 

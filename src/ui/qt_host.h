@@ -8,6 +8,7 @@
 
 #include "platform/host.h"
 
+class QDialog;
 class QWidget;
 
 namespace sylvandra::ui {
@@ -28,15 +29,22 @@ class DialogPresenter {
   virtual void failure(QWidget* parent, const std::string& title, const std::string& text) = 0;
 };
 
-// QMessageBox and QInputDialog, application modal.
+// QMessageBox and QInputDialog, application modal. With closeAfterMs each box closes by itself
+// after being shown that long (a played script's boxes), an input box taking the text it shows.
 class NativeDialogs : public DialogPresenter {
  public:
+  explicit NativeDialogs(std::optional<int> closeAfterMs = std::nullopt)
+      : closeAfterMs_(closeAfterMs) {}
   int message(QWidget* parent, const std::string& title, const std::string& prompt,
               int buttons) override;
   std::optional<std::string> input(QWidget* parent, const std::string& title,
                                    const std::string& prompt,
                                    const std::string& defaultText) override;
   void failure(QWidget* parent, const std::string& title, const std::string& text) override;
+
+ private:
+  void closeLater(QDialog& dialog) const;
+  std::optional<int> closeAfterMs_;
 };
 
 class QtHost : public Host {
@@ -46,12 +54,17 @@ class QtHost : public Host {
 
   // The views to bring up to date before a dialog and at a repaint.
   void attach(Desktop* desktop) { desktop_ = desktop; }
+  // A played script: every box, failure and the end of the program is first given to `script`,
+  // which logs it and answers input boxes from its queue; the box then shows that answer.
+  void playAlong(Host* script) { script_ = script; }
 
   int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   // The desktop closes every window and quits once the running handler has returned.
-  void ProgramEnded() override {}
+  void ProgramEnded() override {
+    if (script_) script_->ProgramEnded();
+  }
   void Repaint() override;
   bool ShowsFrames() const override { return desktop_ != nullptr; }
   void ReportFailure(const Window& window, const std::string& message) override;
@@ -65,6 +78,7 @@ class QtHost : public Host {
 
   std::unique_ptr<DialogPresenter> dialogs_;
   Desktop* desktop_ = nullptr;
+  Host* script_ = nullptr;
 };
 
 }  // namespace sylvandra::ui

@@ -5,7 +5,8 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(WRITE ${WORK}/export.script
-  "click A_Select.Select(0)\n"
+  "click A_Select.Select(10)\n"
+  "click A_Intro.Continue\n"
   "click Ex10Ask.GraphNCE\n"
   "export outpt csv ${WORK}/nce.csv\n"
   "export outpt svg ${WORK}/nce.svg\n"

@@ -1,4 +1,6 @@
-# Runs one golden script session and compares what it prints with the expected text.
+# Runs one golden script session and compares what it prints with the expected text. The
+# sessions pin drawings by their digest; when a session differs, it is run again with each
+# digest followed by its whole canvas, and the canvas of every digest that differs is printed.
 get_filename_component(actual_dir ${ACTUAL} DIRECTORY)
 file(MAKE_DIRECTORY ${actual_dir})
 # Files a session writes (png) land beside its actual output.
@@ -10,7 +12,49 @@ if(NOT status EQUAL 0)
 endif()
 file(READ ${EXPECTED} expected_text)
 file(READ ${ACTUAL} actual_text)
-if(NOT expected_text STREQUAL actual_text)
-  execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL})
-  message(FATAL_ERROR "${SCRIPT}: output differs from ${EXPECTED}")
+if(expected_text STREQUAL actual_text)
+  return()
 endif()
+execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL})
+
+# Cuts the next digest (its lines through "end digest") off the front of the text in `var`
+# into `block`; both are empty when no digest is left.
+macro(take_digest var block)
+  string(FIND "${${var}}" "{\"digest\":" start)
+  if(start EQUAL -1)
+    set(${block} "")
+    set(${var} "")
+  else()
+    string(SUBSTRING "${${var}}" ${start} -1 ${var})
+    string(FIND "${${var}}" "end digest\n" stop)
+    math(EXPR stop "${stop} + 11")
+    string(SUBSTRING "${${var}}" 0 ${stop} ${block})
+    string(SUBSTRING "${${var}}" ${stop} -1 ${var})
+  endif()
+endmacro()
+
+execute_process(COMMAND ${DRIVER} --canvas-after-digest ${SCRIPT}
+  WORKING_DIRECTORY ${actual_dir}
+  OUTPUT_FILE ${ACTUAL}.canvas RESULT_VARIABLE status)
+file(READ ${ACTUAL}.canvas canvas_text)
+set(number 0)
+while(NOT expected_text STREQUAL "" OR NOT actual_text STREQUAL "")
+  take_digest(expected_text expected_digest)
+  take_digest(actual_text actual_digest)
+  take_digest(canvas_text ignored)
+  string(FIND "${canvas_text}" "end canvas\n" stop)
+  set(canvas "")
+  if(NOT stop EQUAL -1)
+    math(EXPR stop "${stop} + 11")
+    string(SUBSTRING "${canvas_text}" 0 ${stop} canvas)
+    string(SUBSTRING "${canvas_text}" ${stop} -1 canvas_text)
+  endif()
+  if(expected_digest STREQUAL "" AND actual_digest STREQUAL "")
+    break()
+  endif()
+  math(EXPR number "${number} + 1")
+  if(NOT expected_digest STREQUAL actual_digest)
+    message("Digest ${number} differs; the drawing as it is now:\n${actual_digest}${canvas}")
+  endif()
+endwhile()
+message(FATAL_ERROR "${SCRIPT}: output differs from ${EXPECTED}")
