@@ -197,6 +197,33 @@ TEST(MooseModel, CenturyWithWolves) {
   }
 }
 
+// With a weight range entered the wrong way round (maximum below minimum) both limits still
+// apply in turn: a weight capped at the maximum is below the minimum, so starvation thins the
+// herd (or the pack) until the survivors weigh the minimum. No year shows a weight below it.
+TEST(MooseModel, AnInvertedWeightRangeEndsEveryYearAtTheMinimum) {
+  MooseParameters p;
+  p.years = 100;
+  p.mooseMaxWeight = 200;
+  p.mooseMinWeight = 500;
+  p.wolfInitial = 2;
+  p.wolfMaxWeight = 40;
+  p.wolfMinWeight = 80;
+  const std::vector<MooseYear> run = RunMooseWolves(p, [] { return 0.5; });
+  int yearsWithMoose = 0, yearsWithWolves = 0;
+  for (const MooseYear& y : run) {
+    if (y.moose > 0) {
+      ++yearsWithMoose;
+      EXPECT_EQ(y.mooseWeight, 500) << y.year;
+    }
+    if (y.wolves > 0) {
+      ++yearsWithWolves;
+      EXPECT_EQ(y.wolfWeight, 80) << y.year;
+    }
+  }
+  EXPECT_GT(yearsWithMoose, 0);
+  EXPECT_GT(yearsWithWolves, 0);
+}
+
 // ---- The window ----
 
 class Ex5AskTest : public testing::ExerciseTest<Ex5Ask> {
