@@ -24,14 +24,21 @@ namespace {
 const char* const kNotNumbers[] = {"ten", "12abc", "0,05", "inf", "+inf", "-nan", "Infinity"};
 
 // Fields a student fills in that hold no number, or that another button than the main action
-// reads; each with that button ("" for a field that holds text).
+// reads; each with that button ("" for a field that holds text). No field named: every other
+// field of the window.
 struct FieldAction {
   std::string_view window, field, button;
 };
 constexpr FieldAction kOtherActions[] = {
-    {"Ex2cAsk", "WS", "Command1"},        // the watershed to show, read by its own button
+    {"Ex1Ask", "SP", ""},                 // species names
+    {"Ex2cAsk", "DepRamp", ""},           // y or n
     {"Ex6Ask", "BeginYear", "Command2"},  // Restart prints it
+    {"Ex10Ask", "PAR", "GraphhAll"},
+    {"Ex10Ask", "TC", "GraphhAll"},
     {"EX12Ask", "VPDTemp", "VPDCalc"},
+    {"D81ask", "EnvCon", ""},  // "None" until a standard is in force
+    {"D81ask", "Standing", ""},
+    {"D81ask", "", "Command4"},  // every other field: Execute Plan
     {"EX9Ask", "ATF", ""},
     {"EX9Ask", "TAF", ""},
     {"EX9Ask", "ASOF", ""},
@@ -43,6 +50,8 @@ struct Preparation {
   std::string_view window, button;
 };
 constexpr Preparation kPreparations[] = {
+    {"Ex2cAsk", "Command5"},  // Watershed 1
+    {"Ex2cAsk", "Command2"},  // acid deposition
     {"Ex3Ask", "D21Sys1"},
 };
 
@@ -86,12 +95,14 @@ std::vector<std::string> ExerciseWindows() {
       if (!button.window.empty()) names.emplace(button.window);
     }
   }
+  // The forest game's decision window, which the menu's Extras lead to.
+  names.emplace("D81ask");
   return {names.begin(), names.end()};
 }
 
 const FieldAction* OtherAction(std::string_view window, std::string_view field) {
   for (const FieldAction& a : kOtherActions) {
-    if (a.window == window && a.field == field) return &a;
+    if (a.window == window && (a.field == field || a.field.empty())) return &a;
   }
   return nullptr;
 }
