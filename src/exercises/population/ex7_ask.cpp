@@ -86,7 +86,8 @@ void EX7Ask::Command1_Click() {
   const double years = nyr.val();
   // A run of a million years would hold the program for hours between two pauses.
   if (years > kMaxYears) throw nyr.failure("must be at most 10000");
-  RequireWholeNumber(years, nyr, 1);
+  // 0 years shows the first stand only.
+  RequireWholeNumber(years, nyr, 0);
   const double interval = nprint.val();
   if (interval == 0) throw nprint.failure("must be a number of years other than 0");
   RequireWholeNumber(interval, nprint, 1);
