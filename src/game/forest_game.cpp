@@ -163,7 +163,8 @@ bool EnvironmentalEvaluation(Program& program) {
     return true;
   }
 
-  const double limit = ask.EnvCon.val();
+  // Without a standard the field shows the program's "None", which is no number to read.
+  const double limit = game.NitrateStandard != 0 ? ask.EnvCon.val() : 0;
   const bool exceeds = (game.NitrateStandard == 1 && average > limit) ||
                        (game.NitrateStandard == 2 && largest > limit);
   if (!exceeds) {
@@ -257,7 +258,7 @@ void ExecuteManagementPlan(Program& program) {
   D81Harv& plan = program.form<D81Harv>();
   // The texts the year will compute with are checked before anything changes: the year, and
   // the salary and reserves when a raise or a fine may be paid.
-  const double year = ask.Yr.number() + 1;
+  const double year = RequireWholeNumber(ask.Yr.number(), ask.Yr) + 1;
   const double harvestValue = plan.TotVal.val();
   if (harvestValue >= ask.Goal.val()) ask.Salary.number();
   if (harvestValue >= ask.Goal.val() || game.EpaStage == 1) ask.Reserves.number();

@@ -1,5 +1,7 @@
 #include "platform/control.h"
 
+#include <cmath>
+
 #include "platform/conversions.h"
 #include "platform/runtime_failure.h"
 #include "platform/window.h"
@@ -54,11 +56,15 @@ Control& Control::setNumber(double value) {
 }
 
 double Control::val() const {
-  return namingThisField([&] { return Val(text_); });
+  return TypedNumber(text_, label());
 }
 
 double Control::number() const {
   return StrictNumber(text_, label());
+}
+
+double Control::leadingNumber() const {
+  return namingThisField([&] { return Val(text_); });
 }
 
 Control& Control::setCaption(std::string caption) {
@@ -185,6 +191,26 @@ namespace sylvandra {
 double RequireNonZero(double divisor, const Control& field) {
   if (divisor == 0) throw field.failure("gives a division by zero");
   return divisor;
+}
+
+double RequireWholeNumber(double value, const Control& field, double lowest, double highest) {
+  if (std::isfinite(value) && value == Int(value) && value >= lowest && value <= highest) {
+    return value;
+  }
+  const bool fromLowest = std::isfinite(lowest), toHighest = std::isfinite(highest);
+  std::string what = "must be a whole number";
+  if (fromLowest && toHighest) {
+    what += " from " + PlainText(lowest) + " to " + PlainText(highest);
+  } else if (fromLowest) {
+    what += ", at least " + PlainText(lowest);
+  } else if (toHighest) {
+    what += ", at most " + PlainText(highest);
+  }
+  throw field.failure(what);
+}
+
+void RequireNumbers(std::initializer_list<const Control*> fields) {
+  for (const Control* field : fields) field->val();
 }
 
 }  // namespace sylvandra

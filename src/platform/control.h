@@ -10,6 +10,8 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,10 +64,14 @@ class Control {
   Control& setText(std::string text);
   // Writes the plain decimal text of a number; a non-finite number is a run-time failure.
   Control& setNumber(double value);
-  // The leading number of the text (0 when there is none).
+  // The number typed in a field read leniently: 0 when the text is blank; any other text must be
+  // wholly a number, otherwise a run-time failure naming this field and quoting the text.
   double val() const;
-  // The whole text as a number; otherwise a run-time failure naming this field.
+  // The whole text as a number, blank included; otherwise a run-time failure naming this field.
   double number() const;
+  // The leading number of a text the program wrote itself (a cut result, a label), 0 when there
+  // is none. Never for what a student types: "12abc" would read as 12.
+  double leadingNumber() const;
   // A run-time failure naming this field and quoting its text: throw field.failure("must be
   // greater than 0") reports "Foliar N: '-1' must be greater than 0".
   RuntimeFailure failure(const std::string& what) const;
@@ -174,5 +180,15 @@ class Control {
 
 // A divisor computed from a field: a run-time failure naming the field and its text when it is 0.
 double RequireNonZero(double divisor, const Control& field);
+
+// A count or a year read from a field: a run-time failure naming the field and its text unless
+// the value is a whole number from `lowest` to `highest` (either may be left open).
+double RequireWholeNumber(double value, const Control& field,
+                          double lowest = -std::numeric_limits<double>::infinity(),
+                          double highest = std::numeric_limits<double>::infinity());
+
+// Fields an action does not compute with (or not in every case) still hold numbers as a student
+// typed them: each is read as Control::val reads it, so that text which is not one is refused.
+void RequireNumbers(std::initializer_list<const Control*> fields);
 
 }  // namespace sylvandra

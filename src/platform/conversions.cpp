@@ -312,6 +312,16 @@ std::string FormatNumberPattern(double value, std::string_view pattern) {
   return (negative ? "-" : "") + p.prefix + number + p.suffix;
 }
 
+// "0,05": a number once its one comma becomes a point (a decimal comma typed by habit).
+bool IsNumberWithDecimalComma(std::string_view text) {
+  if (std::count(text.begin(), text.end(), ',') != 1) return false;
+  std::string pointed(text);
+  pointed[pointed.find(',')] = '.';
+  const std::string_view trimmed = TrimBlanks(pointed);
+  const size_t length = NumberPrefixLength(trimmed);
+  return length != 0 && length == trimmed.size();
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -337,9 +347,16 @@ double StrictNumber(std::string_view text, std::string_view field) {
     throw RuntimeFailure(std::string(field) + ": " + failure.what());
   }
   if (!value) {
-    throw RuntimeFailure(std::string(field) + ": " + QuotedText(text) + " is not a number");
+    std::string message = std::string(field) + ": " + QuotedText(text) + " is not a number";
+    if (IsNumberWithDecimalComma(text)) message += " (use a point for decimals)";
+    throw RuntimeFailure(message);
   }
   return *value;
+}
+
+double TypedNumber(std::string_view text, std::string_view field) {
+  if (TrimBlanks(text).empty()) return 0.0;
+  return StrictNumber(text, field);
 }
 
 std::string PlainText(double value) {

@@ -1,7 +1,9 @@
 // Conversions between text and numbers, with the rules every window relies on.
 //
-// - Val: the leading decimal number of a text (blanks skipped first), 0 when there is none.
-// - StrictNumber: the whole text (blanks around it allowed) must be a number.
+// - Val: the leading decimal number of a text (blanks skipped first), 0 when there is none; only
+//   for texts the program wrote itself (a cut result, a label), never for what a student typed.
+// - StrictNumber: the whole text (blanks around it allowed) must be a finite number.
+// - TypedNumber: a field read leniently: blank reads as 0, any other text must be a number.
 // - Str: a leading blank for non-negative numbers, no 0 before the point (" .39", "-.5"),
 //   up to 15 significant digits, exponent form ("1.5E-07", "1E+15") outside 1E-5 .. 1E15.
 // - PlainText: the text a number shows in a field: like Str without the leading blank and with
@@ -24,8 +26,13 @@ double Val(std::string_view text);
 // The number the whole text stands for, or nothing.
 std::optional<double> ParseNumber(std::string_view text);
 
-// ParseNumber, or a RuntimeFailure "<field>: '<text>' is not a number".
+// ParseNumber, or a RuntimeFailure "<field>: '<text>' is not a number" (followed by "(use a point
+// for decimals)" when the text would be a number with a point in place of its comma).
 double StrictNumber(std::string_view text, std::string_view field);
+
+// What a student typed into a field read leniently: 0 when the text is blank, otherwise
+// StrictNumber. A text that is not wholly a number never reads as some other number.
+double TypedNumber(std::string_view text, std::string_view field);
 
 std::string Str(double value);
 std::string PlainText(double value);

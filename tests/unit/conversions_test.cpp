@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "platform/runtime_failure.h"
 
@@ -111,6 +112,54 @@ TEST(StrictNumberTest, RefusalNamesTheFieldAndTheText) {
   }
   EXPECT_THROW(StrictNumber("", "PAR"), RuntimeFailure);
   EXPECT_THROW(StrictNumber("1e999", "PAR"), RuntimeFailure);
+}
+
+// What a student types into a number field reads as that number or is refused: never as some
+// other number. A blank field read leniently is 0; the digits of a valid number are kept.
+TEST(TypedNumberTest, WhollyANumberOrRefused) {
+  const struct {
+    const char* text;
+    double value;         // when read
+    const char* refusal;  // else the message after "Turnover Rate: "
+  } cases[] = {
+      {"", 0, nullptr},
+      {"  ", 0, nullptr},
+      {"0.05", 0.05, nullptr},
+      {" +7 ", 7, nullptr},
+      {"-.25", -0.25, nullptr},
+      {"1D2", 100, nullptr},
+      {"1e-999", 0, nullptr},       // below the smallest double: 0
+      {"1e-320", 1e-320, nullptr},  // the nearest (subnormal) double, as before
+      {"ten", 0, "'ten' is not a number"},
+      {"12abc", 0, "'12abc' is not a number"},
+      {"0,05", 0, "'0,05' is not a number (use a point for decimals)"},
+      {" -1,5 ", 0, "' -1,5 ' is not a number (use a point for decimals)"},
+      {"1,2,3", 0, "'1,2,3' is not a number"},
+      {"inf", 0, "'inf' is not a number"},
+      {"+inf", 0, "'+inf' is not a number"},
+      {"-nan", 0, "'-nan' is not a number"},
+      {"Infinity", 0, "'Infinity' is not a number"},
+      {"0x10", 0, "'0x10' is not a number"},
+      {"&H10", 0, "'&H10' is not a number"},
+      {"1e", 0, "'1e' is not a number"},
+      {".", 0, "'.' is not a number"},
+      {"1e400", 0, "'1e400' is too large a number"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    if (!c.refusal) {
+      EXPECT_EQ(TypedNumber(c.text, "Turnover Rate"), c.value);
+      continue;
+    }
+    try {
+      TypedNumber(c.text, "Turnover Rate");
+      ADD_FAILURE() << "read as a number";
+    } catch (const RuntimeFailure& failure) {
+      EXPECT_EQ(failure.what(), std::string("Turnover Rate: ") + c.refusal);
+    }
+    // The strict reading refuses the same texts with the same words.
+    EXPECT_THROW(StrictNumber(c.text, "Turnover Rate"), RuntimeFailure);
+  }
 }
 
 TEST(FormatTest, AtPlaceholdersRightAlignText) {

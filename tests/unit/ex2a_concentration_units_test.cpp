@@ -45,8 +45,6 @@ TEST_F(Ex2aAskTest, TheTypedBoxOrElseTheMassDrivesTheConversion) {
       {5, "Equivalents", "-3", {"-117", "-3", "-3"}},
       // An emptied box becomes "0"; with the other two reset every box shows "0".
       {0, "Moles", "", {"0", "0", "0"}},
-      // Text with no leading number reads as 0 in the tests, so it is replaced like an empty box.
-      {0, "Mass", "abc", {"0", "0", "0"}},
       // The leading number decides that the box drives, the whole text is the number: " 9 " is 9.
       {0, "Mass", " 9 ", {" 9 ", "0.5", "0.5"}},
   };

@@ -36,8 +36,8 @@ TEST_F(Ex2bAskTest, EquilibriaAtEachArrowAndTypedPh) {
       {"7", 0, "0.00035", {"0.0", "54.2"}},
       // Arrow 5 is pH 8: ten times the bicarbonate of pH 7, 542.09 -> 542.1.
       {"", 5, "0.00035", {"0.0", "542.1"}},
-      // pCO2 is read leniently: "0.0035 atm" is 0.0035, ten times 54.21 at pH 7.
-      {"7", 0, "0.0035 atm", {"0.0", "542.1"}},
+      // Ten times the pCO2: ten times 54.21 at pH 7.
+      {"7", 0, "0.0035", {"0.0", "542.1"}},
   };
   for (const Case& c : cases) {
     type(w().pCO2, c.pCO2);

@@ -78,7 +78,7 @@ TEST_F(EX42AskTest, RunsThatCannotBeDrawnAreRefusedAndLeaveTheGraph) {
        "set the Litter Cutoff Year to 0 to run longer"},
       {"RunTime", "ten", "Run Time (years): 'ten' is not a number"},
       {"RunTime", "1000001", "Run Time (years): '1000001' must be at most 1000000 years"},
-      {"PN", "0,5", "Passive Pool Nitrogen: '0,5' is not a number"},
+      {"PN", "0,5", "Passive Pool Nitrogen: '0,5' is not a number (use a point for decimals)"},
   };
   for (const Case& c : cases) {
     Control& field = w().control(c.field);

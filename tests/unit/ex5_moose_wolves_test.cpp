@@ -197,6 +197,47 @@ TEST(MooseModel, CenturyWithWolves) {
   }
 }
 
+// With a weight range entered the wrong way round (maximum below minimum) both limits still
+// apply in turn: a weight capped at the maximum is below the minimum, so starvation thins the
+// herd (or the pack) until the survivors weigh the minimum. No year shows a weight below it.
+TEST(MooseModel, AnInvertedWeightRangeEndsEveryYearAtTheMinimum) {
+  struct Case {
+    const char* what;
+    std::function<void(MooseParameters&)> invert;
+    double MooseYear::*count;
+    double MooseYear::*weight;
+    double minimum;
+  } cases[] = {
+      {"moose 200 / 500",
+       [](MooseParameters& p) {
+         p.mooseMaxWeight = 200;
+         p.mooseMinWeight = 500;
+       },
+       &MooseYear::moose, &MooseYear::mooseWeight, 500},
+      {"wolves 40 / 80",
+       [](MooseParameters& p) {
+         p.wolfMaxWeight = 40;
+         p.wolfMinWeight = 80;
+       },
+       &MooseYear::wolves, &MooseYear::wolfWeight, 80},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MooseParameters p;
+    p.years = 100;
+    p.wolfInitial = 2;
+    c.invert(p);
+    const std::vector<MooseYear> run = RunMooseWolves(p, [] { return 0.5; });
+    int yearsPresent = 0;
+    for (const MooseYear& y : run) {
+      if (y.*c.count <= 0) continue;
+      ++yearsPresent;
+      EXPECT_EQ(y.*c.weight, c.minimum) << y.year;
+    }
+    EXPECT_GT(yearsPresent, 10);
+  }
+}
+
 // ---- The window ----
 
 class Ex5AskTest : public testing::ExerciseTest<Ex5Ask> {

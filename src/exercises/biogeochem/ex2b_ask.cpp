@@ -58,6 +58,8 @@ void Ex2bAsk::pCO2_Change() {
 }
 
 void Ex2bAsk::Calculate_Click() {
+  // A pCO2 that is not a number is refused as typed, also before a pH is chosen.
+  RequireNumbers({&pCO2});
   if (pH.text().empty()) return;
   const double h = std::pow(10.0, -pH.number());
   // Both results are computed before either box changes.

@@ -70,6 +70,8 @@ void Ex2cAsk::Command1_Click() {
   in.ozone = Ozone.val();
   in.cap = Cap.value() != 0;
   in.reduce = Reduce.value() != 0;
+  // The watershed's number is shown for the student, not computed with.
+  RequireNumbers({&WS});
 
   WatershedPools next = pools;
   const WatershedRun run = RunWatershedModel(next, in);

@@ -83,6 +83,8 @@ void Ex3Ask::D21Run_Click() {
   in.leach = Leach.number();
   if (harvests && !harvestInFirstYear) in.harvestIntensity = HarvInten.number();
   in.depositionShown = NDep.val();
+  // The intensity is used only in harvest years, but it is the student's number all the same.
+  RequireNumbers({&HarvInten});
 
   const NitrogenRun run = RunNitrogenModel(in);
   if (run.zeroHalfSaturationYear != 0) {

@@ -35,6 +35,9 @@ EX42Ask::EX42Ask(Program& program)
 void EX42Ask::Command2_Click() {
   const double runTime = RunTime.number();
   const double litCut = LitCut.number();
+  RequireWholeNumber(runTime, RunTime, 1);
+  // 0 means the litter never stops.
+  RequireWholeNumber(litCut, LitCut, 0);
   // A cut-off keeps one point a year, and the graph holds 300 of them.
   if (litCut != 0 && runTime > 300) {
     throw RunTime.failure(

@@ -71,6 +71,8 @@ EX11Ask::EX11Ask(Program& program)
 }
 
 void EX11Ask::CalcTots_Click() {
+  // The concentrations are for the worksheet, but they are the student's numbers all the same.
+  for (int y = 0; y < kYears; ++y) RequireNumbers({&NInCon(y), &NConc(y)});
   std::vector<Control*> totals;
   for (int y = 0; y < kYears; ++y) {
     totals.push_back(&TotPrec(y));

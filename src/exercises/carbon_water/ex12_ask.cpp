@@ -111,7 +111,7 @@ void EX12Ask::Command1_Click() {
     if (!Temperature.text().empty()) {
       const double temperature = Temperature.val();
       if (temperature > 0) {
-        NetPsn.setNumber(TemperatureResponse(temperature) * NetPsn.val());
+        NetPsn.setNumber(TemperatureResponse(temperature) * NetPsn.leadingNumber());
       } else {
         NetPsn.setText("0");
       }
@@ -119,24 +119,24 @@ void EX12Ask::Command1_Click() {
 
     const double vpd = VPD.val();
     if (VPDYes.value() != 0 && vpd != 0) {
-      NetPsn.setNumber(NetPsn.val() * VapourPressureResponse(vpd));
+      NetPsn.setNumber(NetPsn.leadingNumber() * VapourPressureResponse(vpd));
     }
 
     if (vpd != 0) {
       WUE.setNumber(WaterUseRatio(vpd));
-      WUE.setText(FixedWidthText(WUE, WaterUseEfficiency(WUE.val()), 6));
-      if (WUE.val() == 0) {
+      WUE.setText(FixedWidthText(WUE, WaterUseEfficiency(WUE.leadingNumber()), 6));
+      if (WUE.leadingNumber() == 0) {
         throw RuntimeFailure(Transpiration.label() + ": division by zero (" + WUE.label() +
                              " shows 0 for a VPD of '" + VPD.text() + "')");
       }
-      Transpiration.setText(
-          FixedWidthText(Transpiration, LeafTranspiration(NetPsn.val(), WUE.val()), 6));
+      Transpiration.setText(FixedWidthText(
+          Transpiration, LeafTranspiration(NetPsn.leadingNumber(), WUE.leadingNumber()), 6));
     } else {
       WUE.setText("infinte");
       Transpiration.setText("0");
     }
 
-    if (NetPsn.val() <= 0) {
+    if (NetPsn.leadingNumber() <= 0) {
       Transpiration.setText("0");
       WUE.setText("0");
     }

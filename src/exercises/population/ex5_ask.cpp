@@ -92,7 +92,7 @@ MooseParameters Ex5Ask::readParameters() const {
   p.mooseMinWeight = moosecondmin.number();
   RequireWeightRange(moosecondmax, moosecondmin);
   p.mooseInitial = Mooseinit.number();
-  p.mooseYear = moosein.val();
+  p.mooseYear = RequireWholeNumber(moosein.val(), moosein);
   p.wolfRate = wolfr.number();
   p.wolfMaxBirths = wolfrmax.number();
   p.wolfRespiration = wolfresp.number();
@@ -100,16 +100,18 @@ MooseParameters Ex5Ask::readParameters() const {
   p.wolfMinWeight = wolfcondmin.number();
   RequireWeightRange(wolfcondmax, wolfcondmin);
   p.wolfInitial = wolfinit.number();
-  p.wolfYear = wolfin.val();
+  p.wolfYear = RequireWholeNumber(wolfin.val(), wolfin);
   p.hunt = hunt.number();
   p.huntAfter = inithunt.val();
-  p.years = nyears.number();
+  p.years = RequireWholeNumber(nyears.number(), nyears, 1);
   if (p.years > kMaxPoints) {
     throw nyears.failure("must be " + std::to_string(kMaxPoints) +
                          " or fewer: the graph holds that many years");
   }
   p.randomFactor = randit.number();
   if (p.randomFactor < 0 || p.randomFactor > 1) throw randit.failure("must lie between 0 and 1");
+  // The consumption boxes are shown with the parameters but the model does not use them.
+  RequireNumbers({&mooseeat, &wolfeat});
   return p;
 }
 

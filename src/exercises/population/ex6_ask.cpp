@@ -63,7 +63,19 @@ SequoiaGrove& Ex6Ask::grove() {
 }
 
 void Ex6Ask::EnteredFromChapter(int /*chapterIndex*/) {
-  Command2_Click();
+  // Entering always opens the window, also over a Begin Year the Restart button refuses, so that
+  // the student can mend it there; the maps then show the year the grove starts in.
+  std::string yearShown = "1880";
+  try {
+    yearShown = beginYearText();
+  } catch (const RuntimeFailure&) {
+  }
+  restartGrove(yearShown);
+}
+
+std::string Ex6Ask::beginYearText() const {
+  RequireWholeNumber(BeginYear.number(), BeginYear);
+  return BeginYear.text();
 }
 
 void Ex6Ask::ShowDetail(bool shown) {
@@ -105,6 +117,10 @@ void Ex6Ask::ManageRandom_Click() {
 }
 
 void Ex6Ask::Command2_Click() {
+  restartGrove(beginYearText());
+}
+
+void Ex6Ask::restartGrove(const std::string& yearShown) {
   if (NoManage.value() == 0) {
     NoManage.setValue(1);
     NoManage_Click();
@@ -119,14 +135,16 @@ void Ex6Ask::Command2_Click() {
   DrawFireMaps();
   out.CurrentX = 7000;
   out.CurrentY = 3200;
-  out.Print("Year = " + BeginYear.text());
+  out.Print("Year = " + yearShown);
 }
 
 void Ex6Ask::Command1_Click() {
   // Everything the run reads is checked before the grove changes, so a refused run leaves the
   // grove, the maps and the year fields as they were.
-  const double firstYear = CurrentYear.number() + 1;
-  const double lastYear = RunToYear.number();
+  const double currentYear = RequireWholeNumber(CurrentYear.number(), CurrentYear);
+  const double firstYear = currentYear + 1;
+  // Running to the current year redraws the maps; an earlier year cannot be run to.
+  const double lastYear = RequireWholeNumber(RunToYear.number(), RunToYear, currentYear);
   // Beyond 2^53 adding a year leaves the count where it was: the run would never end.
   if (firstYear <= lastYear && firstYear + 1 == firstYear) {
     throw CurrentYear.failure("is too large to count years from");

@@ -70,6 +70,10 @@ class Ex6Ask : public Window {
  private:
   SequoiaGrove& grove();
   void ShowDetail(bool shown);
+  // The Begin Year's text when it holds a whole year; otherwise a run-time failure naming it.
+  std::string beginYearText() const;
+  // Restart, showing the given year over the maps.
+  void restartGrove(const std::string& yearShown);
   // Lets the desktop show the flames at a steady frame rate during a long run.
   void RefreshWhenDue();
 

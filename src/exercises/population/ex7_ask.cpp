@@ -86,11 +86,15 @@ void EX7Ask::Command1_Click() {
   const double years = nyr.val();
   // A run of a million years would hold the program for hours between two pauses.
   if (years > kMaxYears) throw nyr.failure("must be at most 10000");
+  // 0 years shows the first stand only.
+  RequireWholeNumber(years, nyr, 0);
   const double interval = nprint.val();
   if (interval == 0) throw nprint.failure("must be a number of years other than 0");
+  RequireWholeNumber(interval, nprint, 1);
   const double gap = gapfreq.val();
-  const double hurricane = hurricyear.val();
-  const double fire = fireyear.val();
+  // A year of 0 means none; a year that is not whole would never come.
+  const double hurricane = RequireWholeNumber(hurricyear.val(), hurricyear, 0);
+  const double fire = RequireWholeNumber(fireyear.val(), fireyear, 0);
 
   HardwoodStand& stand = program().state<HardwoodStand>();
   const StandDraw rnd = [this] { return program().Rnd(); };

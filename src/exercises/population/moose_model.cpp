@@ -70,9 +70,10 @@ std::vector<MooseYear> RunMooseWolves(const MooseParameters& p,
       Mm *= 1 - d;
       Mw = MeanOver(Mm, Ma + Mc);
 
-      if (Mw > mMax) {
-        Mw = mMax;
-      } else if (Mw < mMin) {
+      // Both limits apply in turn: with the range inverted (max below min) a weight capped at
+      // the maximum is still below the minimum, and starvation takes it up to the minimum.
+      if (Mw > mMax) Mw = mMax;
+      if (Mw < mMin) {
         // A mass at or below zero leaves no survivors (rather than a negative herd).
         const double s = Mw > 0 ? Mw / mMin : 0;
         Ma *= s;
@@ -124,9 +125,8 @@ std::vector<MooseYear> RunMooseWolves(const MooseParameters& p,
 
       if (Wn > 0) {
         Ww = Wm / Wn;
-        if (Ww > wMax) {
-          Ww = wMax;
-        } else if (Ww < wMin) {
+        if (Ww > wMax) Ww = wMax;
+        if (Ww < wMin) {
           const double s = Ww / wMin;
           Wn *= s;
           Ww = wMin;
