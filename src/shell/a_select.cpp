@@ -3,10 +3,10 @@
 #include <string>
 
 #include "game/d81.h"
+#include "plot/output/output_windows.h"
 #include "shell/a_intro.h"
 #include "shell/catalogue.h"
 #include "shell/drawings.h"
-#include "shell/output_windows.h"
 #include "shell/shell_state.h"
 #include "shell/shell_style.h"
 

@@ -10,7 +10,7 @@
 
 #include "plot/graph.h"
 #include "plot/graph_export.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 #include "shell/startup.h"
 #include "ui/ui_fixture.h"
 #include "ui/window_image.h"

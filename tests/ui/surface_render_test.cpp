@@ -4,7 +4,7 @@
 #include <QFontMetricsF>
 #include <QTemporaryDir>
 
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 #include "shell/startup.h"
 #include "ui/qt_conversions.h"
 #include "ui/ui_fixture.h"

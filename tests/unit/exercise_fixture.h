@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "platform/program.h"
+#include "plot/output/output_windows.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
-#include "shell/output_windows.h"
 #include "shell/startup.h"
 #include "unit/mark_queries.h"
 #include "unit/test_host.h"
