@@ -10,13 +10,13 @@
 #include <string>
 #include <string_view>
 
+#include "app/startup.h"
 #include "json.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/drawn_graph.h"
 #include "plot/graph_export.h"
 #include "script_host.h"
-#include "shell/startup.h"
 #include "ui/window_image.h"
 
 namespace sylvandra::script {

@@ -21,8 +21,8 @@
 #include <memory>
 #include <string>
 
+#include "app/startup.h"
 #include "platform/program.h"
-#include "shell/startup.h"
 #include "ui/desktop.h"
 #include "ui/qt_host.h"
 #include "ui/window_view.h"

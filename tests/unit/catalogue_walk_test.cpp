@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "app/startup.h"
 #include "platform/program.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/program.h"
 #include "plot/output/coast_map.h"
 #include "plot/output/explanatory_pages.h"
@@ -16,7 +17,6 @@
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
 #include "shell/drawings.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

@@ -1,5 +1,6 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
+#include "app/model_page.h"
 #include "exercises/biogeochem/windows.h"
 #include "exercises/carbon_water/windows.h"
 #include "exercises/population/windows.h"
@@ -8,7 +9,6 @@
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/ex16_ask.h"
-#include "shell/model_page.h"
 
 namespace sylvandra {
 
