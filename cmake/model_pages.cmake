@@ -63,7 +63,7 @@ foreach(header IN LISTS windows)
 endforeach()
 
 set(code "// Generated at build time from the exercise headers' opening comments; do not edit.
-#include \"shell/model_page_sources.h\"
+#include \"app/model_page_sources.h\"
 
 namespace sylvandra {
 

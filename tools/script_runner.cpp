@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/startup.h"
 #include "drawing_digest.h"
 #include "json.h"
 #include "platform/keyboard.h"
@@ -18,7 +19,6 @@
 #include "plot/drawn_graph.h"
 #include "plot/graph_export.h"
 #include "script_host.h"
-#include "shell/startup.h"
 #include "ui/window_image.h"
 
 namespace sylvandra::script {

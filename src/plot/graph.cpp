@@ -10,10 +10,10 @@
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/drawn_graph.h"
+#include "plot/output/output_windows.h"
 #include "plot/plot_frame.h"
 #include "plot/series_extremes.h"
 #include "plot/step_plot.h"
-#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {

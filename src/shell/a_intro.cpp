@@ -31,8 +31,7 @@ const ChapterEntry& A_Intro::chapter() const {
 void A_Intro::OpenExercise(std::string_view name) {
   if (name.empty()) return;
   if (!program().knowsWindow(name)) {
-    program().MsgBox("This exercise is not available in this version of the program yet.", 0,
-                     std::string(chapter().title));
+    program().MsgBox(std::string(kNotAvailableText), 0, std::string(chapter().title));
     return;
   }
   Window& exercise = program().form(name);

@@ -2,11 +2,10 @@
 
 #include <string>
 
-#include "game/d81.h"
+#include "plot/output/output_windows.h"
 #include "shell/a_intro.h"
 #include "shell/catalogue.h"
 #include "shell/drawings.h"
-#include "shell/output_windows.h"
 #include "shell/shell_state.h"
 #include "shell/shell_style.h"
 
@@ -112,7 +111,11 @@ void A_Select::About_Click() {
 }
 
 void A_Select::mnuForestGame_Click() {
-  program().form<D81>().Show();
+  if (!program().knowsWindow(kForestGameEntry.window)) {
+    program().MsgBox(std::string(kNotAvailableText), 0, std::string(kForestGameEntry.caption));
+    return;
+  }
+  program().form(kForestGameEntry.window).Show();
 }
 
 void A_Select::Quit_Click() {

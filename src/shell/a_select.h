@@ -1,10 +1,14 @@
 // The main menu: the chapter list, the two explanatory pages and "Quit". Choosing a chapter
 // stores its index, hides the output window and fills and shows the introduction. The menu
-// bar's "Extras" menu opens the forest management game, which has no chapter of its own yet.
+// bar's "Extras" menu opens the forest management game, which has no chapter of its own yet,
+// by the window name of its menu bar entry (catalogue.h).
 #pragma once
+
+#include <string>
 
 #include "platform/program.h"
 #include "platform/window.h"
+#include "shell/catalogue.h"
 
 namespace sylvandra {
 
@@ -35,7 +39,7 @@ class A_Select : public Window {
   // The menu bar: "Extras" leads to the forest management game.
   Control& mnuExtras = addMenuItem("mnuExtras", "Extras");
   Control& mnuForestGame =
-      addMenuItem("mnuForestGame", "Forest Management Game (preview)", "mnuExtras");
+      addMenuItem("mnuForestGame", std::string(kForestGameEntry.caption), "mnuExtras");
 };
 
 }  // namespace sylvandra

@@ -43,6 +43,19 @@ struct ChapterEntry {
 
 const std::array<ChapterEntry, kChapterCount>& Catalogue();
 
+// An item of the main menu's bar that opens a window with no chapter row of its own: the
+// shell knows that window only by the name written here, as it knows the chapters' windows.
+struct MenuBarEntry {
+  std::string_view caption;
+  std::string_view window;  // the window it opens
+};
+// "Extras" > the forest management game, whose chapter row is still under construction.
+inline constexpr MenuBarEntry kForestGameEntry{"Forest Management Game (preview)", "D81"};
+
+// What a button or menu item says when the window it names is not part of the program.
+inline constexpr std::string_view kNotAvailableText =
+    "This exercise is not available in this version of the program yet.";
+
 // The text written into the introduction's `Describe` box for a row.
 std::string DescriptionText(const ChapterEntry& entry);
 // The text shown for chapters whose exercise is not finished yet.

@@ -5,7 +5,7 @@
 #include <numbers>
 #include <vector>
 
-#include "shell/drawing_marks.h"
+#include "plot/output/drawing_marks.h"
 
 namespace sylvandra {
 

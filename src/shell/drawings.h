@@ -1,5 +1,4 @@
-// Decorative pictures of the main menu and the map of the "Maps" window, drawn by code from
-// boxes, circles and lines.
+// Decorative pictures of the main menu, drawn by code from boxes, circles and lines.
 #pragma once
 
 #include <memory>
@@ -13,9 +12,5 @@ std::shared_ptr<const Picture> MarkerPicture(double size);
 
 // The menu's cover picture: sunlight falling through the crown of a broad tree.
 std::shared_ptr<const Picture> CoverPicture(double width, double height);
-
-// A coastline with offshore islands of varied size and distance from the mainland, labelled
-// with the names of the island table of the biogeography exercise.
-std::shared_ptr<const Picture> CoastMapPicture(double width, double height);
 
 }  // namespace sylvandra

@@ -30,10 +30,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/startup.h"
 #include "desktop_player.h"
 #include "platform/program.h"
 #include "script_host.h"
-#include "shell/startup.h"
 #include "ui/desktop.h"
 #include "ui/qt_host.h"
 #include "ui/window_view.h"

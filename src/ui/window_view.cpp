@@ -24,7 +24,7 @@
 #include "platform/program.h"
 #include "plot/drawn_graph.h"
 #include "plot/graph_export.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 #include "ui/control_view.h"
 #include "ui/event_sink.h"
 #include "ui/menu_bar_view.h"

@@ -5,8 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "app/startup.h"
 #include "platform/program.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra::bench {

@@ -2,13 +2,13 @@
 // them.
 #include <benchmark/benchmark.h>
 
+#include "app/startup.h"
 #include "bench/bench_session.h"
 #include "exercises/biogeochem/ex2a_ask.h"
 #include "exercises/biogeochem/ex2b_ask.h"
 #include "exercises/biogeochem/ex41_ask.h"
 #include "exercises/biogeochem/ex42_ask.h"
 #include "platform/program.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

@@ -1,6 +1,7 @@
 // Times the handlers of the carbon and water exercise windows, headless, as a click runs them.
 #include <benchmark/benchmark.h>
 
+#include "app/startup.h"
 #include "bench/bench_session.h"
 #include "exercises/carbon_water/ex10_ask.h"
 #include "exercises/carbon_water/ex11_ask.h"
@@ -8,7 +9,6 @@
 #include "exercises/carbon_water/ex13_ask.h"
 #include "exercises/carbon_water/ex1_ask.h"
 #include "platform/program.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <string>
 
+#include "app/startup.h"
 #include "bench/bench_session.h"
 #include "exercises/population/ex6_ask.h"
 #include "exercises/population/ex7_ask.h"
 #include "platform/program.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

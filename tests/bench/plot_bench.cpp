@@ -5,12 +5,12 @@
 #include <cmath>
 #include <string>
 
+#include "app/startup.h"
 #include "exercises/carbon_water/ex0_ask.h"
 #include "platform/host.h"
 #include "platform/program.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"
-#include "shell/startup.h"
 
 namespace sylvandra {
 namespace {

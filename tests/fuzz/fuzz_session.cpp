@@ -32,12 +32,12 @@
 #include <thread>
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/host.h"
 #include "platform/program.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
-#include "shell/startup.h"
 
 namespace sylvandra {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "exercises/population/ex6_ask.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 #include "ui/ui_fixture.h"
 
 namespace sylvandra::testing {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <string>
 
-#include "shell/startup.h"
+#include "app/startup.h"
 #include "ui_fixture.h"
 
 namespace sylvandra {

@@ -8,10 +8,10 @@
 #include <QToolTip>
 #include <QXmlStreamReader>
 
+#include "app/startup.h"
 #include "plot/graph.h"
 #include "plot/graph_export.h"
-#include "shell/output_windows.h"
-#include "shell/startup.h"
+#include "plot/output/output_windows.h"
 #include "ui/ui_fixture.h"
 #include "ui/window_image.h"
 

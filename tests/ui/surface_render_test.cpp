@@ -4,8 +4,8 @@
 #include <QFontMetricsF>
 #include <QTemporaryDir>
 
-#include "shell/output_windows.h"
-#include "shell/startup.h"
+#include "app/startup.h"
+#include "plot/output/output_windows.h"
 #include "ui/qt_conversions.h"
 #include "ui/ui_fixture.h"
 #include "ui/window_image.h"

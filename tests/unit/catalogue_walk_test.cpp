@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "app/startup.h"
 #include "platform/program.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {
@@ -41,6 +41,17 @@ TEST(CatalogueWalk, EveryNamedWindowOpensFromItsButton) {
   }
 }
 
+TEST(CatalogueWalk, TheExtrasMenuOpensTheGameByItsEntry) {
+  testing::TestHost host;
+  Program program(host);
+  StartProgram(program);
+  program.click(program.form<A_Select>().mnuForestGame);
+  ASSERT_TRUE(program.knowsWindow(kForestGameEntry.window));
+  EXPECT_TRUE(program.form(kForestGameEntry.window).visible());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(host.failures.empty());
+}
+
 TEST(CatalogueWalk, AButtonWhoseWindowIsNotBuiltSaysSo) {
   // A program with the shell alone: the chapter's button opens nothing and tells the student.
   testing::TestHost host;
@@ -53,6 +64,11 @@ TEST(CatalogueWalk, AButtonWhoseWindowIsNotBuiltSaysSo) {
   EXPECT_EQ(host.messages[0].prompt,
             "This exercise is not available in this version of the program yet.");
   EXPECT_EQ(host.messages[0].title, "Residence Time and Turnover Rates");
+  // The menu bar's game entry alike.
+  program.click(program.form<A_Select>().mnuForestGame);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[1].prompt, host.messages[0].prompt);
+  EXPECT_EQ(host.messages[1].title, "Forest Management Game (preview)");
   EXPECT_TRUE(host.failures.empty());
 }
 

@@ -6,11 +6,11 @@
 
 #include <string>
 
+#include "app/startup.h"
 #include "platform/program.h"
 #include "plot/graph.h"
 #include "plot/graph_export.h"
 #include "plot/plot_record.h"
-#include "shell/startup.h"
 #include "unit/mark_queries.h"
 #include "unit/test_host.h"
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/color.h"
 #include "platform/conversions.h"
 #include "platform/program.h"
 #include "plot/graph.h"
-#include "shell/startup.h"
 #include "unit/mark_queries.h"
 #include "unit/test_host.h"
 

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "exercises/carbon_water/carbon_balance_model.h"
 #include "exercises/carbon_water/ex10_ask.h"
 #include "platform/program.h"
 #include "plot/plot_record.h"
 #include "plot/series_extremes.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

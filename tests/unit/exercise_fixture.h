@@ -13,12 +13,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/program.h"
+#include "plot/output/output_windows.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
-#include "shell/output_windows.h"
-#include "shell/startup.h"
 #include "unit/mark_queries.h"
 #include "unit/test_host.h"
 

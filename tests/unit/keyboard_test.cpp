@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/model_page.h"
 #include "exercises/biogeochem/ex2c_ask.h"
 #include "exercises/biogeochem/windows.h"
 #include "exercises/carbon_water/ex0_ask.h"
@@ -17,7 +18,6 @@
 #include "exercises/carbon_water/windows.h"
 #include "exercises/population/windows.h"
 #include "game/windows.h"
-#include "shell/model_page.h"
 #include "unit/exercise_fixture.h"
 
 namespace sylvandra {

@@ -9,13 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/keyboard.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/color.h"
 #include "platform/conversions.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
 #include "plot/plot_record.h"
-#include "shell/startup.h"
 #include "unit/mark_queries.h"
 #include "unit/test_host.h"
 

@@ -8,12 +8,12 @@
 #include <ostream>
 #include <string>
 
+#include "app/startup.h"
 #include "platform/program.h"
+#include "plot/output/page_layout.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
-#include "shell/page_layout.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

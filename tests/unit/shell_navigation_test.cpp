@@ -9,13 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/program.h"
+#include "plot/output/output_windows.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/ex16_ask.h"
-#include "shell/output_windows.h"
 #include "shell/shell_state.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "platform/program.h"
+#include "plot/output/coast_map.h"
+#include "plot/output/explanatory_pages.h"
+#include "plot/output/output_windows.h"
+#include "plot/output/page_layout.h"
 #include "shell/a_select.h"
 #include "shell/catalogue.h"
 #include "shell/drawings.h"
-#include "shell/explanatory_pages.h"
-#include "shell/output_windows.h"
-#include "shell/page_layout.h"
-#include "shell/startup.h"
 #include "unit/test_host.h"
 
 namespace sylvandra {

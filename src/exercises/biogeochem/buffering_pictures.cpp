@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/drawing_marks.h"
+#include "plot/output/drawing_marks.h"
 
 namespace sylvandra {
 namespace {

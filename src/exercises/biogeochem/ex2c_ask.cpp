@@ -4,7 +4,7 @@
 
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
 namespace sylvandra {
 namespace {

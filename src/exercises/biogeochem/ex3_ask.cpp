@@ -7,8 +7,8 @@
 #include "exercises/biogeochem/nitrogen_model.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
+#include "plot/output/output_windows.h"
 #include "plot/plot_record.h"
-#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {

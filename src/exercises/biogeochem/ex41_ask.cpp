@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "exercises/biogeochem/decay_model.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
 namespace sylvandra {
 

@@ -6,8 +6,8 @@
 #include "exercises/carbon_water/som_model.h"
 #include "platform/conversions.h"
 #include "platform/runtime_failure.h"
+#include "plot/output/output_windows.h"
 #include "plot/step_plot.h"
-#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {

@@ -6,7 +6,7 @@
 #include "exercises/carbon_water/carbon_balance_model.h"
 #include "platform/field_rollback.h"
 #include "plot/graph.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
 namespace sylvandra {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "platform/field_rollback.h"
 #include "plot/graph.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
 namespace sylvandra {
 namespace {

@@ -8,9 +8,9 @@
 #include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
+#include "plot/output/output_windows.h"
 #include "plot/plot_record.h"
 #include "plot/series_extremes.h"
-#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
 namespace sylvandra {
 namespace {

@@ -6,9 +6,9 @@
 #include "exercises/carbon_water/global_carbon_model.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
+#include "plot/output/output_windows.h"
 #include "plot/plot_record.h"
 #include "plot/utils.h"
-#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {

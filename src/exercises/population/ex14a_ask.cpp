@@ -3,7 +3,7 @@
 #include <string>
 
 #include "exercises/population/species_maps.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
 namespace sylvandra {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
 namespace sylvandra {
 namespace {

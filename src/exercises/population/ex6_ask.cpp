@@ -9,8 +9,8 @@
 #include "exercises/population/map_colours.h"
 #include "platform/color.h"
 #include "platform/conversions.h"
+#include "plot/output/output_windows.h"
 #include "plot/utils.h"
-#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {

@@ -7,8 +7,8 @@
 #include "exercises/population/stand_model.h"
 #include "platform/color.h"
 #include "platform/conversions.h"
+#include "plot/output/output_windows.h"
 #include "plot/utils.h"
-#include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {

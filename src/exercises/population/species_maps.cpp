@@ -9,7 +9,7 @@
 #include "platform/color.h"
 #include "platform/conversions.h"
 #include "platform/program.h"
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
 namespace sylvandra {
 namespace {

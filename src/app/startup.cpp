@@ -1,14 +1,14 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
+#include "app/model_page.h"
 #include "exercises/biogeochem/windows.h"
 #include "exercises/carbon_water/windows.h"
 #include "exercises/population/windows.h"
 #include "game/windows.h"
+#include "plot/output/output_windows.h"
 #include "shell/a_intro.h"
 #include "shell/a_select.h"
 #include "shell/ex16_ask.h"
-#include "shell/model_page.h"
-#include "shell/output_windows.h"
 
 namespace sylvandra {
 

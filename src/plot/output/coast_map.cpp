@@ -1,11 +1,12 @@
 // The map of the "Maps" window: the mainland coast of the Southern California Bight with the
 // islands of the biogeography exercise's table, drawn from rough outlines in degrees.
+#include "plot/output/coast_map.h"
+
 #include <string>
 #include <vector>
 
-#include "shell/drawing_marks.h"
-#include "shell/drawings.h"
-#include "shell/page_layout.h"
+#include "plot/output/drawing_marks.h"
+#include "plot/output/page_layout.h"
 
 namespace sylvandra {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/drawing_marks.h"
+#include "plot/output/drawing_marks.h"
 
 #include <algorithm>
 #include <cmath>

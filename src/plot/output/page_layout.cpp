@@ -1,4 +1,4 @@
-#include "shell/page_layout.h"
+#include "plot/output/page_layout.h"
 
 namespace sylvandra {
 

@@ -1,12 +1,12 @@
-#include "shell/explanatory_pages.h"
+#include "plot/output/explanatory_pages.h"
 
 #include <cmath>
 #include <string>
 
 #include "platform/color.h"
 #include "platform/conversions.h"
-#include "shell/drawing_marks.h"
-#include "shell/page_layout.h"
+#include "plot/output/drawing_marks.h"
+#include "plot/output/page_layout.h"
 
 namespace sylvandra {
 namespace {

@@ -1,11 +1,11 @@
-#include "shell/model_page.h"
+#include "app/model_page.h"
 
 #include <algorithm>
 #include <array>
 
+#include "app/model_page_sources.h"
+#include "app/startup.h"
 #include "platform/keyboard.h"
-#include "shell/model_page_sources.h"
-#include "shell/startup.h"
 
 namespace sylvandra {
 namespace {

@@ -1,7 +1,7 @@
-#include "shell/output_windows.h"
+#include "plot/output/output_windows.h"
 
-#include "shell/drawings.h"
-#include "shell/explanatory_pages.h"
+#include "plot/output/coast_map.h"
+#include "plot/output/explanatory_pages.h"
 
 namespace sylvandra {
 

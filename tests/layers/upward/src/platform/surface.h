@@ -1,0 +1,3 @@
+// Qt below the front end.
+#include <vector>
+#include <QPainter>

@@ -1,0 +1,3 @@
+// Reaches up into the shell.
+#include "plot/output/output_windows.h"
+#include "shell/output_windows.h"

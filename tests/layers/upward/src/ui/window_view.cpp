@@ -1,0 +1,3 @@
+// Allowed: the front end reaches everything, Qt included.
+#include <QWidget>
+#include "app/startup.h"
