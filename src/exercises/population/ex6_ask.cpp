@@ -3,26 +3,23 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <thread>
 
 #include "exercises/population/fire_model.h"
 #include "exercises/population/map_colours.h"
 #include "platform/color.h"
 #include "platform/conversions.h"
+#include "platform/frame_pacer.h"
 #include "plot/utils.h"
 #include "shell/output_windows.h"
 
 namespace sylvandra {
 namespace {
 
-// The flames are shown at most this often while a run goes on.
-constexpr std::chrono::milliseconds kFrameInterval{30};
-// A frame shows at most this many pixels' flames (400 marks each), so the transient layer never
-// holds more. On a screen a run with flames waits for the next frame when a frame is full (about
-// 1300 flames a second: 1880 to 1900 takes about a second); without a screen the flames of
-// further pixels burning in the same frame take their random numbers but are not drawn, so a
-// run takes the same course either way.
-constexpr int kFlamesPerFrame = 40;
+// A frame (one simulated year) shows the flames of at most this many burning pixels (400 marks
+// each), which bounds the transient layer and the time a frame takes to paint; the flames of
+// further pixels burning in the same year take their random numbers but are not drawn, so what
+// is shown never changes the course of a run.
+constexpr int kFlamesPerFrame = 200;
 constexpr double kMaxYearsPerRun = 10000;
 
 // Where the two maps and their histograms lie on the output window (twips).
@@ -155,18 +152,12 @@ void Ex6Ask::Command1_Click() {
   }
 
   const RandomDraw rnd = [this] { return program().Rnd(); };
-  // The flames are shown as they burn, a frame at a time.
-  const bool paced = program().host().ShowsFrames();
-  const FlameMark flame = [this, paced](int row, int column, int kind) {
-    DrawFlames(row, column, kind);
-    if (NoGraphic.value() == 1) return;
-    if (paced && flamesInFrame_ >= kFlamesPerFrame) {
-      std::this_thread::sleep_until(lastFrame_ + kFrameInterval);
-    }
-    RefreshWhenDue();
-  };
-  lastFrame_ = std::chrono::steady_clock::now();
+  const FlameMark flame = [this](int row, int column, int kind) { DrawFlames(row, column, kind); };
+  // Each year's flames are shown for one frame, and the Current Year field follows the run. A
+  // stop asked for by the student ends the run with the year just done.
+  FramePacer pacer(program());
   flamesInFrame_ = 0;
+  std::string reachedYear = RunToYear.text();
   for (double year = firstYear; year <= lastYear; year += 1) {
     GrowGrove(g);
     ClearFireState(g);
@@ -177,6 +168,18 @@ void Ex6Ask::Command1_Click() {
     }
     IgniteGrove(g, rnd);
     BurnGrove(g, rnd, flame);
+
+    CurrentYear.setText(PlainText(year));
+    if (NoGraphic.value() == 1) {
+      pacer.refreshWhenDue();
+    } else {
+      pacer.showFrame();
+    }
+    flamesInFrame_ = 0;
+    if (year + 1 <= lastYear && pacer.stopRequested()) {
+      reachedYear = PlainText(year);
+      break;
+    }
   }
 
   Surface& out = program().form<outpt>().surface();
@@ -184,8 +187,8 @@ void Ex6Ask::Command1_Click() {
   DrawFireMaps();
   out.CurrentX = 7000;
   out.CurrentY = 3200;
-  out.Print("Year = " + RunToYear.text());
-  CurrentYear.setText(RunToYear.text());
+  out.Print("Year = " + reachedYear);
+  CurrentYear.setText(reachedYear);
   out.CurrentX = 7000;
   out.CurrentY = 3400;
   out.Print("Number of Lost Pixels = " + PrintText(g.LostPixels));
@@ -278,14 +281,6 @@ void Ex6Ask::DrawFlames(int row, int column, int kind) {
     out.Box(x, understoryY, x + 10, understoryY + 10, QBColor(c), true);
   }
   out.AutoRedraw = true;
-}
-
-void Ex6Ask::RefreshWhenDue() {
-  const auto now = std::chrono::steady_clock::now();
-  if (now - lastFrame_ < kFrameInterval) return;
-  program().Refresh();
-  lastFrame_ = now;
-  flamesInFrame_ = 0;
 }
 
 }  // namespace sylvandra
