@@ -13,8 +13,9 @@ FramePacer::FramePacer(Program& program)
 
 void FramePacer::showFrame() {
   if (paced_) std::this_thread::sleep_until(lastFrame_ + kFrameInterval);
-  program_.Refresh();
+  // Frames start kFrameInterval apart: the time the repaint takes is part of the interval.
   lastFrame_ = std::chrono::steady_clock::now();
+  program_.Refresh();
 }
 
 void FramePacer::refreshWhenDue() {

@@ -22,7 +22,7 @@ class FramePacer {
   explicit FramePacer(Program& program);
 
   // Shows the step just done as one frame: on a host that shows frames it first waits until
-  // the previous frame has been on screen for kFrameInterval, then the windows are repainted
+  // kFrameInterval has passed since the previous frame began, then the windows are repainted
   // (and the transient drawing of the step is dropped).
   void showFrame();
   // A step with nothing to animate: the windows are repainted only when a frame is due, so the
