@@ -15,11 +15,6 @@
 namespace sylvandra {
 namespace {
 
-// A frame (one simulated year) shows the flames of at most this many burning pixels (400 marks
-// each), which bounds the transient layer and the time a frame takes to paint; the flames of
-// further pixels burning in the same year take their random numbers but are not drawn, so what
-// is shown never changes the course of a run.
-constexpr int kFlamesPerFrame = 200;
 constexpr double kMaxYearsPerRun = 10000;
 
 // Where the two maps and their histograms lie on the output window (twips).
@@ -156,7 +151,8 @@ void Ex6Ask::Command1_Click() {
   // Each year's flames are shown for one frame, and the Current Year field follows the run. A
   // stop asked for by the student ends the run with the year just done.
   FramePacer pacer(program());
-  flamesInFrame_ = 0;
+  const int flamesPerFrame = program().host().ShowsFrames() ? kFlamesPerFrame : 0;
+  flamesLeftInFrame_ = flamesPerFrame;
   std::string reachedYear = RunToYear.text();
   for (double year = firstYear; year <= lastYear; year += 1) {
     GrowGrove(g);
@@ -175,12 +171,13 @@ void Ex6Ask::Command1_Click() {
     } else {
       pacer.showFrame();
     }
-    flamesInFrame_ = 0;
+    flamesLeftInFrame_ = flamesPerFrame;
     if (year + 1 <= lastYear && pacer.stopRequested()) {
       reachedYear = PlainText(year);
       break;
     }
   }
+  flamesLeftInFrame_ = kFlamesPerFrame;
 
   Surface& out = program().form<outpt>().surface();
   out.Cls();
@@ -268,8 +265,8 @@ void Ex6Ask::DrawFlames(int row, int column, int kind) {
   const double x0 = kMapLeft + (column - 1) * kPixelSize;
   const double y1 = kFuelTitleY + out.TextHeight() + (row - 1) * kPixelSize;
   const double y2 = kUnderstoryTitleY + out.TextHeight() + (row - 1) * kPixelSize;
-  const bool shown = flamesInFrame_ < kFlamesPerFrame;
-  if (shown) ++flamesInFrame_;
+  const bool shown = flamesLeftInFrame_ > 0;
+  if (shown) --flamesLeftInFrame_;
   int c = 0;
   for (int n = 0; n < 200; ++n) {
     const double fuelY = y1 + Single(program().Rnd() * 140);

@@ -71,7 +71,12 @@ class Ex6Ask : public Window {
   SequoiaGrove& grove();
   void ShowDetail(bool shown);
 
-  int flamesInFrame_ = 0;  // pixels whose flames the current frame (year) shows
+  // A frame (one simulated year) shows the flames of at most this many burning pixels (400
+  // marks each), which bounds the transient layer and the time a frame takes to paint. The
+  // flames of further pixels, and on a host without a screen all flames of a run, take their
+  // random numbers but are not drawn, so what is shown never changes the course of a run.
+  static constexpr int kFlamesPerFrame = 200;
+  int flamesLeftInFrame_ = kFlamesPerFrame;  // pixels whose flames this frame may still show
 };
 
 }  // namespace sylvandra
