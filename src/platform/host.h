@@ -1,6 +1,7 @@
 // What the program asks of whoever shows it: modal message and input boxes, the end of the
-// program, a repaint during a long run, and the report of a run-time failure. The desktop host
-// shows real dialogs; the script host answers from its queue and logs.
+// program, a repaint during a long run, whether the person has asked that run to stop, and the
+// report of a run-time failure. The desktop host shows real dialogs; the script host answers
+// from its queue and logs.
 #pragma once
 
 #include <string>
@@ -23,6 +24,11 @@ class Host {
   // Whether Repaint shows the windows to a person (a long animation may then keep to a frame
   // rate); hosts without a screen return at once from Repaint.
   virtual bool ShowsFrames() const { return false; }
+  // Whether the person has asked the running handler to stop (on the desktop: Escape, the
+  // window's Return button or its close button, pressed during a long run). A long run asks at
+  // each natural boundary (the end of a simulated year) and ends there as if that year were its
+  // last. The request is forgotten when the handler returns; hosts without a person never ask.
+  virtual bool stopRequested() const { return false; }
   // A handler stopped on a run-time failure; message names the field and the offending text.
   virtual void ReportFailure(const Window& window, const std::string& message) = 0;
 };

@@ -3,22 +3,35 @@
 // are created for windows that appeared, every widget shows the model's state, and windows are
 // shown or hidden by their Visible flag. When the program has ended, every view is hidden and
 // the application's event loop is told to finish.
+//
+// A handler that runs longer than kTakesInputAfterMs keeps the desktop responsive at each
+// repaint it asks for: the person's input is taken from the window system but held, in order,
+// until the handler returns, and then delivered as if it had just happened. While an action held
+// is one that leaves the running handler's window (Escape, a click on its Return button, its
+// close button), the run is asked to stop at its next boundary; the action then does what it
+// always does once the run has stopped.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPointer>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/program.h"
 #include "ui/event_sink.h"
 
+class QEvent;
+class QObject;
 class QWidget;
 
 namespace sylvandra::ui {
 
 class WindowView;
+class InputHold;
 
 class Desktop : public EventSink {
  public:
@@ -29,11 +42,17 @@ class Desktop : public EventSink {
 
   Program& program() const { return program_; }
   void sync();
-  // Syncs and lets Qt paint while a handler is still running; person's input waits.
+  // A handler running this long takes the person's input at its repaints (held until it ends).
+  static constexpr qint64 kTakesInputAfterMs = 100;
+
+  // Syncs and lets Qt paint while a handler is still running; the person's input waits (held,
+  // once the handler has run kTakesInputAfterMs).
   void repaintNow();
   void dispatch(const std::function<void()>& action) override;
   // True while a handler runs (a modal box may be open inside it).
   bool handling() const { return depth_ > 0; }
+  // Whether an action held during the running handler leaves that handler's window.
+  bool stopRequested() const;
 
   // The view of a window, or null while the window has none.
   WindowView* view(const Window& window) const;
@@ -42,11 +61,23 @@ class Desktop : public EventSink {
 
  private:
   void finish();
+  friend class InputHold;
+  // Holds a person's action that reached the program during a long handler; false for events
+  // that are not a person's input.
+  bool hold(QObject* target, QEvent* event);
+  // Whether the held action, delivered now, would leave the running handler's window.
+  bool leavesRunningWindow(const QObject* target, QEvent* event) const;
+  // Delivers the held actions in the order they happened.
+  void deliverHeld();
 
   Program& program_;
   std::vector<std::unique_ptr<WindowView>> views_;
   std::unordered_map<const Window*, WindowView*> byWindow_;
   QElapsedTimer sinceRepaint_;
+  QElapsedTimer handlerClock_;
+  std::unique_ptr<InputHold> inputHold_;
+  std::deque<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
+  bool delivering_ = false;
   int depth_ = 0;
   bool syncing_ = false;
   bool finished_ = false;

@@ -145,6 +145,10 @@ void QtHost::Repaint() {
   if (desktop_) desktop_->repaintNow();
 }
 
+bool QtHost::stopRequested() const {
+  return desktop_ && desktop_->stopRequested();
+}
+
 std::string QtHost::FailureText(const Window& window, const std::string& message) {
   return "The action in the window \"" + window.caption() + "\" (" + window.name() +
          ") was stopped:\n\n" + message + "\n\nNothing you typed has been lost.";

@@ -1,4 +1,5 @@
-// The desktop host: real modal dialogs, repaints during long runs, and the end of the program.
+// The desktop host: real modal dialogs, repaints and stop requests during long runs, and the end
+// of the program.
 // The dialogs are shown by a DialogPresenter, which tests replace to answer without a person.
 #pragma once
 
@@ -67,6 +68,9 @@ class QtHost : public Host {
   }
   void Repaint() override;
   bool ShowsFrames() const override { return desktop_ != nullptr; }
+  // Escape, the Return button or the close button of the running handler's window, pressed
+  // during a long run (the desktop holds them until the run has stopped).
+  bool stopRequested() const override;
   void ReportFailure(const Window& window, const std::string& message) override;
 
   // The text of the box that reports a run-time failure.

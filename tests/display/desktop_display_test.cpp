@@ -1,226 +1,88 @@
 // The desktop program under a real X display: the test starts its own Xvfb server, starts the
-// program on it, and works it with the mouse as a person would (pointer moved onto a control,
-// button pressed and released through the XTEST extension): the chapter on the menu, the
-// introduction's Continue, the exercise's Execute. It then reads the output window's pixels
-// back from the server and looks for the graph's coloured curves. Without Xvfb it is skipped.
-#include <fcntl.h>
+// program on it, and works it as a person would (pointer moved onto a control, button pressed
+// and released, keys typed, through the XTEST extension): the chapter on the menu, the
+// introduction's Continue, the exercise's Execute. It then reads the windows' pixels back from
+// the server. Without Xvfb it is skipped.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "exercises/carbon_water/ex0_ask.h"
+#include "exercises/population/ex6_ask.h"
+#include "exercises/population/fire_model.h"
+#include "platform/color.h"
 #include "unit/exercise_fixture.h"
 
-// Xlib's headers define macros (None, Status, True, ...) that would clash with names above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
+// After the program's headers: Xlib's macros would clash with names there.
+#include "display/xvfb_session.h"
 
 namespace sylvandra {
 namespace {
 
-using namespace std::chrono_literals;
-
-// Pixels per twip on the program's windows (15 twips to the pixel).
-constexpr double kTwipsPerPixel = 15;
-
-std::optional<std::string> FindXvfb() {
-  const char* path = std::getenv("PATH");
-  std::string dirs = path ? path : "/usr/bin:/bin";
-  dirs += ":/usr/bin";
-  size_t start = 0;
-  while (start <= dirs.size()) {
-    const size_t end = dirs.find(':', start);
-    const std::string dir = dirs.substr(start, end == std::string::npos ? end : end - start);
-    const std::string candidate = dir + "/Xvfb";
-    if (!dir.empty() && access(candidate.c_str(), X_OK) == 0) return candidate;
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return std::nullopt;
-}
-
-pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& env) {
-  const pid_t pid = fork();
-  if (pid != 0) return pid;
-  for (const std::string& e : env) putenv(const_cast<char*>(e.c_str()));
-  const int devNull = open("/dev/null", O_WRONLY);
-  if (devNull >= 0) dup2(devNull, STDERR_FILENO);
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  execv(argv[0], argv.data());
-  _exit(127);
-}
-
-void Stop(pid_t pid) {
-  if (pid <= 0) return;
-  kill(pid, SIGTERM);
-  int status = 0;
-  for (int i = 0; i < 50; ++i) {
-    if (waitpid(pid, &status, WNOHANG) == pid) return;
-    std::this_thread::sleep_for(100ms);
-  }
-  kill(pid, SIGKILL);
-  waitpid(pid, &status, 0);
-}
-
-// Waits (up to a generous bound, so that a broken program fails instead of hanging the suite)
-// until found() gives a value.
-template <class T>
-std::optional<T> WaitFor(const std::function<std::optional<T>()>& found) {
-  for (int i = 0; i < 300; ++i) {
-    if (auto value = found()) return value;
-    std::this_thread::sleep_for(100ms);
-  }
-  return std::nullopt;
-}
+using xtest::kTwipsPerPixel;
+using xtest::ScreenPoint;
+using xtest::WaitFor;
 
 class DesktopOnXvfb : public ::testing::Test {
  protected:
+  DesktopOnXvfb() : layout(host) { StartProgram(layout); }
+
   void SetUp() override {
-    const std::optional<std::string> xvfb = FindXvfb();
-    if (!xvfb) {
-      GTEST_SKIP() << "Xvfb is not installed (apt-get install xvfb): the desktop program is not "
-                      "tried under a real display";
+    const std::string problem = x.start();
+    if (problem.find("not installed") != std::string::npos) {
+      GTEST_SKIP() << problem << ": the desktop program is not tried under a real display";
     }
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    // -displayfd: the server picks a free display and writes its number once it takes clients.
-    xvfb_ = fork();
-    if (xvfb_ == 0) {
-      close(fds[0]);
-      const int devNull = open("/dev/null", O_WRONLY);
-      if (devNull >= 0) dup2(devNull, STDERR_FILENO);
-      const std::string fd = std::to_string(fds[1]);
-      execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
-            "-nolisten", "tcp", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
-    display_ = ":" + number;
-    dpy_ = XOpenDisplay(display_.c_str());
-    ASSERT_NE(dpy_, nullptr) << "cannot open " << display_;
-    int event, error, major, minor;
-    ASSERT_TRUE(XTestQueryExtension(dpy_, &event, &error, &major, &minor));
-    program_ = Spawn({SYLVANDRA_PROGRAM}, {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"});
+    ASSERT_EQ(problem, "");
+    x.startProgram(SYLVANDRA_PROGRAM);
   }
 
-  void TearDown() override {
-    Stop(program_);
-    if (dpy_) XCloseDisplay(dpy_);
-    Stop(xvfb_);
-  }
-
-  // The shown top-level window with this title: the origin on the screen of its client area,
-  // `clientHeight` pixels high; whatever the window holds above that is a menu bar.
-  std::optional<std::pair<int, int>> ShownWindow(const std::string& title, int clientHeight = 0) {
-    ::Window root = DefaultRootWindow(dpy_), parent, *children = nullptr;
-    unsigned count = 0;
-    std::optional<std::pair<int, int>> origin;
-    if (!XQueryTree(dpy_, root, &root, &parent, &children, &count)) return origin;
-    for (unsigned i = 0; i < count && !origin; ++i) {
-      XWindowAttributes attributes;
-      if (!XGetWindowAttributes(dpy_, children[i], &attributes) ||
-          attributes.map_state != IsViewable)
-        continue;
-      char* name = nullptr;
-      if (XFetchName(dpy_, children[i], &name) && name) {
-        if (title == name) {
-          int x = 0, y = 0;
-          ::Window child;
-          XTranslateCoordinates(dpy_, children[i], root, 0, 0, &x, &y, &child);
-          const int above = clientHeight > 0 ? std::max(0, attributes.height - clientHeight) : 0;
-          origin = std::make_pair(x, y + above);
-        }
-        XFree(name);
-      }
-    }
-    if (children) XFree(children);
-    return origin;
-  }
-
-  std::optional<std::pair<int, int>> WaitForWindow(const Window& window) {
+  std::optional<ScreenPoint> WaitForWindow(const Window& window) {
     const int clientHeight = static_cast<int>(window.height() / kTwipsPerPixel);
-    return WaitFor<std::pair<int, int>>(
-        [&] { return ShownWindow(window.caption(), clientHeight); });
+    return WaitFor<ScreenPoint>([&] { return x.shownWindow(window.caption(), clientHeight); });
+  }
+  bool WaitUntilHidden(const Window& window) {
+    return WaitFor<bool>([&]() -> std::optional<bool> {
+             if (x.topLevel(window.caption())) return std::nullopt;
+             return true;
+           })
+        .has_value();
+  }
+  void ClickOn(ScreenPoint origin, const Control& control) {
+    x.clickOn(origin, control.left(), control.top(), control.width(), control.height());
   }
 
-  // Moves the pointer onto the middle of the control and clicks the left button.
-  void ClickOn(const std::pair<int, int>& origin, const Control& control) {
-    const int x =
-        origin.first + static_cast<int>((control.left() + control.width() / 2) / kTwipsPerPixel);
-    const int y =
-        origin.second + static_cast<int>((control.top() + control.height() / 2) / kTwipsPerPixel);
-    XTestFakeMotionEvent(dpy_, -1, x, y, CurrentTime);
-    XSync(dpy_, False);
-    std::this_thread::sleep_for(100ms);
-    XTestFakeButtonEvent(dpy_, 1, True, CurrentTime);
-    XTestFakeButtonEvent(dpy_, 1, False, CurrentTime);
-    XSync(dpy_, False);
+  // Opens the window the way a student does: its chapter on the menu, then the introduction's
+  // button; the window's client area on the screen.
+  std::optional<ScreenPoint> OpenFromMenu(const Window& window) {
+    const testing::CatalogueRoute route = testing::RouteTo(window.name());
+    if (route.row < 0) return std::nullopt;
+    const auto menuAt = WaitForWindow(layout.form<A_Select>());
+    if (!menuAt) return std::nullopt;
+    ClickOn(*menuAt, layout.form<A_Select>().Select(route.row));
+    const auto introAt = WaitForWindow(layout.form<A_Intro>());
+    if (!introAt) return std::nullopt;
+    ClickOn(*introAt, layout.form<A_Intro>().control(route.button));
+    return WaitForWindow(window);
   }
 
-  // Pixels of clearly coloured ink (not white, grey or black) in a rectangle of the screen.
-  int ColouredPixels(int x, int y, int width, int height) {
-    XImage* image = XGetImage(dpy_, DefaultRootWindow(dpy_), x, y, static_cast<unsigned>(width),
-                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
-    if (!image) return -1;
-    int coloured = 0;
-    for (int row = 0; row < height; ++row) {
-      for (int column = 0; column < width; ++column) {
-        const unsigned long pixel = XGetPixel(image, column, row);
-        const int r = static_cast<int>((pixel >> 16) & 0xFF),
-                  g = static_cast<int>((pixel >> 8) & 0xFF), b = static_cast<int>(pixel & 0xFF);
-        const int high = std::max({r, g, b}), low = std::min({r, g, b});
-        if (high - low > 100) ++coloured;
-      }
-    }
-    XDestroyImage(image);
-    return coloured;
-  }
-
-  pid_t xvfb_ = -1;
-  pid_t program_ = -1;
-  std::string display_;
-  Display* dpy_ = nullptr;
+  // Where everything is, from the program's own windows (a headless copy of the program).
+  testing::TestHost host;
+  Program layout;
+  xtest::XvfbSession x;
 };
 
 TEST_F(DesktopOnXvfb, AChapterOpensItsExerciseWhoseRunDrawsTheGraph) {
-  // Where everything is, from the program's own windows (a headless copy of the program).
-  testing::TestHost host;
-  Program layout(host);
-  StartProgram(layout);
-  const testing::CatalogueRoute route = testing::RouteTo(Ex0Ask::kName);
-  ASSERT_GE(route.row, 0);
-  A_Select& menu = layout.form<A_Select>();
-  A_Intro& intro = layout.form<A_Intro>();
   Ex0Ask& exercise = layout.form<Ex0Ask>();
   outpt& output = layout.form<outpt>();
-
-  const auto menuAt = WaitForWindow(menu);
-  ASSERT_TRUE(menuAt) << "the main menu never appeared on " << display_;
-  ClickOn(*menuAt, menu.Select(route.row));
-  const auto introAt = WaitForWindow(intro);
-  ASSERT_TRUE(introAt) << "a click on the chapter did not open the introduction";
-  ClickOn(*introAt, intro.control(route.button));
-  const auto exerciseAt = WaitForWindow(exercise);
-  ASSERT_TRUE(exerciseAt) << "Continue did not open the exercise";
-  EXPECT_FALSE(ShownWindow(output.caption())) << "the output window is up before any run";
+  const auto exerciseAt = OpenFromMenu(exercise);
+  ASSERT_TRUE(exerciseAt) << "the menu and the introduction did not open the exercise on "
+                          << x.display();
+  EXPECT_FALSE(x.shownWindow(output.caption())) << "the output window is up before any run";
 
   ClickOn(*exerciseAt, exercise.Command1);
   const auto outputAt = WaitForWindow(output);
@@ -229,10 +91,111 @@ TEST_F(DesktopOnXvfb, AChapterOpensItsExerciseWhoseRunDrawsTheGraph) {
   const int height = static_cast<int>(output.height() / kTwipsPerPixel);
   // The curves are drawn in colour on a grey window: wait until they are painted.
   const auto ink = WaitFor<int>([&]() -> std::optional<int> {
-    const int n = ColouredPixels(outputAt->first, outputAt->second, width, height);
+    const int n = x.colouredPixels(outputAt->x, outputAt->y, width, height);
     return n > 200 ? std::optional<int>(n) : std::nullopt;
   });
   EXPECT_TRUE(ink) << "no graph appeared on the output window";
+}
+
+// The fuel map's classes as the screen shows them, one per pixel of the grove in row order; a
+// colour that is not a class colour reads as -1.
+std::vector<int> FuelClassesOnScreen(xtest::XvfbSession& x, ScreenPoint outputAt,
+                                     double firstRowTop) {
+  std::vector<int> classes;
+  for (int i = 1; i <= kGroveRows; ++i) {
+    for (int j = 1; j <= kGroveColumns; ++j) {
+      // The middle of the pixel's 150-twip box.
+      const int px = outputAt.x + static_cast<int>((100 + (j - 1) * 150 + 75) / kTwipsPerPixel);
+      const int py =
+          outputAt.y + static_cast<int>((firstRowTop + (i - 1) * 150 + 75) / kTwipsPerPixel);
+      const std::vector<std::uint32_t> colour = x.pixels(px, py, 1, 1);
+      int found = -1;
+      for (int c = 0; c <= 5 && !colour.empty(); ++c) {
+        if (QBColor(c) == colour[0]) found = c;
+      }
+      classes.push_back(found);
+    }
+  }
+  return classes;
+}
+
+std::vector<int> FuelClasses(const SequoiaGrove& grove) {
+  std::vector<int> classes;
+  for (int i = 1; i <= kGroveRows; ++i) {
+    for (int j = 1; j <= kGroveColumns; ++j)
+      classes.push_back(FireMapClass(grove.FuelLoad[i][j], 31));
+  }
+  return classes;
+}
+
+TEST_F(DesktopOnXvfb, ClosingOrEscapeStopsALongFireRunAtTheEndOfAYear) {
+  Ex6Ask& fire = layout.form<Ex6Ask>();
+  outpt& output = layout.form<outpt>();
+  auto startLongRun = [&](ScreenPoint fireAt) {
+    // The student gives the window the keyboard, types the last year and presses Execute.
+    x.focus(fire.caption());
+    ClickOn(fireAt, fire.RunToYear);
+    x.typeOver("2100");
+    const int fieldX = fireAt.x + static_cast<int>(fire.CurrentYear.left() / kTwipsPerPixel);
+    const int fieldY = fireAt.y + static_cast<int>(fire.CurrentYear.top() / kTwipsPerPixel);
+    const int fieldWidth = static_cast<int>(fire.CurrentYear.width() / kTwipsPerPixel);
+    const int fieldHeight = static_cast<int>(fire.CurrentYear.height() / kTwipsPerPixel);
+    const std::vector<std::uint32_t> before = x.pixels(fieldX, fieldY, fieldWidth, fieldHeight);
+    ClickOn(fireAt, fire.Command1);
+    // The run is on once Current Year shows another year than 1880.
+    return WaitFor<bool>(
+        [&]() -> std::optional<bool> {
+          if (x.pixels(fieldX, fieldY, fieldWidth, fieldHeight) == before) return std::nullopt;
+          return true;
+        },
+        std::chrono::milliseconds(20));
+  };
+
+  const auto fireAt = OpenFromMenu(fire);
+  ASSERT_TRUE(fireAt) << "the menu and the introduction did not open the fire window";
+  ASSERT_TRUE(startLongRun(*fireAt)) << "Execute did not start the run 1880 to 2100";
+  // Closed as a window manager closes it: the run stops at the end of a year, the window hides
+  // and the maps are left as at that year.
+  x.close(fire.caption());
+  ASSERT_TRUE(WaitUntilHidden(fire)) << "closing the window during the run did not hide it";
+
+  // The same grove year by year in the headless copy (the course does not depend on what is
+  // shown): the year whose fuel classes the screen shows is the year the run stopped at.
+  const testing::CatalogueRoute route = testing::RouteTo(Ex6Ask::kName);
+  layout.click(layout.form<A_Select>().Select(route.row));
+  layout.click(layout.form<A_Intro>().control(route.button));
+  const auto outputAt = WaitForWindow(output);  // where the maps leave it
+  ASSERT_TRUE(outputAt) << "the maps are no longer shown";
+  const double firstRowTop = 200 + output.surface().TextHeight();
+  std::vector<std::vector<int>> byYear;  // index 0 is 1881
+  for (int year = 1881; year <= 2100; ++year) {
+    layout.type(fire.RunToYear, std::to_string(year));
+    layout.click(fire.Command1);
+    byYear.push_back(FuelClasses(layout.state<SequoiaGrove>()));
+  }
+  const auto reached = WaitFor<std::set<int>>([&]() -> std::optional<std::set<int>> {
+    const std::vector<int> shown = FuelClassesOnScreen(x, *outputAt, firstRowTop);
+    std::set<int> years;
+    for (size_t k = 0; k < byYear.size(); ++k) {
+      if (byYear[k] == shown) years.insert(1881 + static_cast<int>(k));
+    }
+    if (years.empty()) return std::nullopt;
+    return years;
+  });
+  ASSERT_TRUE(reached) << "the maps show the grove of no year between 1881 and 2100";
+  EXPECT_LT(*reached->rbegin(), 2100) << "the run was not stopped before its last year";
+
+  // Escape during a run does what the Return button does once the run has stopped: both the
+  // window and the maps are hidden.
+  x.close(output.caption());  // the maps lie over the menu
+  ASSERT_TRUE(WaitUntilHidden(output));
+  const auto againAt = OpenFromMenu(fire);
+  ASSERT_TRUE(againAt) << "the fire window did not open again";
+  ASSERT_TRUE(startLongRun(*againAt)) << "Execute did not start the second run";
+  x.focus(fire.caption());
+  x.key(XK_Escape);
+  EXPECT_TRUE(WaitUntilHidden(fire)) << "Escape during the run did not hide the window";
+  EXPECT_TRUE(WaitUntilHidden(output)) << "Escape during the run did not hide the maps";
 }
 
 }  // namespace

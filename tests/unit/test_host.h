@@ -35,6 +35,10 @@ class TestHost : public Host {
   }
   void ProgramEnded() override { ended = true; }
   void Repaint() override { ++repaints; }
+  bool ShowsFrames() const override { return showsFrames; }
+  bool stopRequested() const override {
+    return stopAfterRepaints >= 0 && repaints >= stopAfterRepaints;
+  }
   void ReportFailure(const Window& window, const std::string& message) override {
     failures.push_back({window.name(), message});
   }
@@ -45,6 +49,10 @@ class TestHost : public Host {
   std::vector<Failure> failures;
   bool ended = false;
   int repaints = 0;
+  // Whether repaints count as frames a person sees (a long animation then keeps a frame rate).
+  bool showsFrames = false;
+  // The person asks a long run to stop once it has repainted this often (-1: never).
+  int stopAfterRepaints = -1;
 };
 
 }  // namespace sylvandra::testing

@@ -3,26 +3,18 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <thread>
 
 #include "exercises/population/fire_model.h"
 #include "exercises/population/map_colours.h"
 #include "platform/color.h"
 #include "platform/conversions.h"
+#include "platform/frame_pacer.h"
 #include "plot/output/output_windows.h"
 #include "plot/utils.h"
 
 namespace sylvandra {
 namespace {
 
-// The flames are shown at most this often while a run goes on.
-constexpr std::chrono::milliseconds kFrameInterval{30};
-// A frame shows at most this many pixels' flames (400 marks each), so the transient layer never
-// holds more. On a screen a run with flames waits for the next frame when a frame is full (about
-// 1300 flames a second: 1880 to 1900 takes about a second); without a screen the flames of
-// further pixels burning in the same frame take their random numbers but are not drawn, so a
-// run takes the same course either way.
-constexpr int kFlamesPerFrame = 40;
 constexpr double kMaxYearsPerRun = 10000;
 
 // Where the two maps and their histograms lie on the output window (twips).
@@ -173,18 +165,13 @@ void Ex6Ask::Command1_Click() {
   }
 
   const RandomDraw rnd = [this] { return program().Rnd(); };
-  // The flames are shown as they burn, a frame at a time.
-  const bool paced = program().host().ShowsFrames();
-  const FlameMark flame = [this, paced](int row, int column, int kind) {
-    DrawFlames(row, column, kind);
-    if (NoGraphic.value() == 1) return;
-    if (paced && flamesInFrame_ >= kFlamesPerFrame) {
-      std::this_thread::sleep_until(lastFrame_ + kFrameInterval);
-    }
-    RefreshWhenDue();
-  };
-  lastFrame_ = std::chrono::steady_clock::now();
-  flamesInFrame_ = 0;
+  const FlameMark flame = [this](int row, int column, int kind) { DrawFlames(row, column, kind); };
+  // Each year's flames are shown for one frame, and the Current Year field follows the run. A
+  // stop asked for by the student ends the run with the year just done.
+  FramePacer pacer(program());
+  const int flamesPerFrame = program().host().ShowsFrames() ? kFlamesPerFrame : 0;
+  flamesLeftInFrame_ = flamesPerFrame;
+  std::string reachedYear = RunToYear.text();
   for (double year = firstYear; year <= lastYear; year += 1) {
     GrowGrove(g);
     ClearFireState(g);
@@ -195,15 +182,28 @@ void Ex6Ask::Command1_Click() {
     }
     IgniteGrove(g, rnd);
     BurnGrove(g, rnd, flame);
+
+    CurrentYear.setText(PlainText(year));
+    if (NoGraphic.value() == 1) {
+      pacer.refreshWhenDue();
+    } else {
+      pacer.showFrame();
+    }
+    flamesLeftInFrame_ = flamesPerFrame;
+    if (year + 1 <= lastYear && pacer.stopRequested()) {
+      reachedYear = PlainText(year);
+      break;
+    }
   }
+  flamesLeftInFrame_ = kFlamesPerFrame;
 
   Surface& out = program().form<outpt>().surface();
   out.Cls();
   DrawFireMaps();
   out.CurrentX = 7000;
   out.CurrentY = 3200;
-  out.Print("Year = " + RunToYear.text());
-  CurrentYear.setText(RunToYear.text());
+  out.Print("Year = " + reachedYear);
+  CurrentYear.setText(reachedYear);
   out.CurrentX = 7000;
   out.CurrentY = 3400;
   out.Print("Number of Lost Pixels = " + PrintText(g.LostPixels));
@@ -283,8 +283,8 @@ void Ex6Ask::DrawFlames(int row, int column, int kind) {
   const double x0 = kMapLeft + (column - 1) * kPixelSize;
   const double y1 = kFuelTitleY + out.TextHeight() + (row - 1) * kPixelSize;
   const double y2 = kUnderstoryTitleY + out.TextHeight() + (row - 1) * kPixelSize;
-  const bool shown = flamesInFrame_ < kFlamesPerFrame;
-  if (shown) ++flamesInFrame_;
+  const bool shown = flamesLeftInFrame_ > 0;
+  if (shown) --flamesLeftInFrame_;
   int c = 0;
   for (int n = 0; n < 200; ++n) {
     const double fuelY = y1 + Single(program().Rnd() * 140);
@@ -296,14 +296,6 @@ void Ex6Ask::DrawFlames(int row, int column, int kind) {
     out.Box(x, understoryY, x + 10, understoryY + 10, QBColor(c), true);
   }
   out.AutoRedraw = true;
-}
-
-void Ex6Ask::RefreshWhenDue() {
-  const auto now = std::chrono::steady_clock::now();
-  if (now - lastFrame_ < kFrameInterval) return;
-  program().Refresh();
-  lastFrame_ = now;
-  flamesInFrame_ = 0;
 }
 
 }  // namespace sylvandra

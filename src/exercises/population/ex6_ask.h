@@ -3,13 +3,13 @@
 // pixels) and runs the grove of fire_model.h year by year from 1880 on, watching the fuel and
 // understory maps on the output window, their class histograms and the count of lost pixels.
 // While a run goes on, every burning pixel flashes flame marks on both maps (crown fires white,
-// surface fires olive and red) unless "No Fire Graphic" is checked.
+// surface fires olive and red) unless "No Fire Graphic" is checked; each year's flames are shown
+// for one frame and Current Year shows the year reached. Escape, Return or closing the window
+// during a run stops it at the end of a year.
 //
 // Layout: the policies at the top, the detail controls for the two active policies under them
 // (hidden otherwise), the three year fields, the graphic switch and the three buttons.
 #pragma once
-
-#include <chrono>
 
 #include "platform/program.h"
 #include "platform/window.h"
@@ -74,11 +74,13 @@ class Ex6Ask : public Window {
   std::string beginYearText() const;
   // Restart, showing the given year over the maps.
   void restartGrove(const std::string& yearShown);
-  // Lets the desktop show the flames at a steady frame rate during a long run.
-  void RefreshWhenDue();
 
-  std::chrono::steady_clock::time_point lastFrame_{};
-  int flamesInFrame_ = 0;  // pixels whose flames the current frame shows
+  // A frame (one simulated year) shows the flames of at most this many burning pixels (400
+  // marks each), which bounds the transient layer and the time a frame takes to paint. The
+  // flames of further pixels, and on a host without a screen all flames of a run, take their
+  // random numbers but are not drawn, so what is shown never changes the course of a run.
+  static constexpr int kFlamesPerFrame = 200;
+  int flamesLeftInFrame_ = kFlamesPerFrame;  // pixels whose flames this frame may still show
 };
 
 }  // namespace sylvandra

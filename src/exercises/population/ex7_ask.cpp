@@ -7,6 +7,7 @@
 #include "exercises/population/stand_model.h"
 #include "platform/color.h"
 #include "platform/conversions.h"
+#include "platform/frame_pacer.h"
 #include "plot/output/output_windows.h"
 #include "plot/utils.h"
 
@@ -103,6 +104,16 @@ void EX7Ask::Command1_Click() {
   DrawStandMaps();
 
   Surface& out = program().form<outpt>().surface();
+  const auto showYear = [&](double y) {
+    DrawStandMaps();
+    out.CurrentX = 6700;
+    out.CurrentY = 3500;
+    out.Print("Year = " + Fmt5(y));
+  };
+  // Between two pauses the desktop stays responsive; a stop the student asks for there ends
+  // the run after the current year, its stand on the maps, without the end prompt.
+  FramePacer pacer(program());
+  bool stopped = false;
   for (double y = 1; y <= years; y += 1) {
     KillTrees(stand, traits, rnd);
     OpenWindthrowGaps(stand, gap, rnd);
@@ -113,17 +124,21 @@ void EX7Ask::Command1_Click() {
     SproutTrees(stand, traits, rnd);
     RecruitToCanopy(stand, traits, rnd);
 
-    if (y == Int(y / interval) * interval) {
-      DrawStandMaps();
-      out.CurrentX = 6700;
-      out.CurrentY = 3500;
-      out.Print("Year = " + Fmt5(y));
+    const bool pause = y == Int(y / interval) * interval;
+    if (pause) {
+      showYear(y);
       const std::string answer = program().InputBox(
           "Hit 'Return' to Continue, 'S' and 'Return' to stop", "Continue Simulation", "0");
       if (answer == "s" || answer == "S") y = years;
     }
+    pacer.refreshWhenDue();
+    if (y < years && pacer.stopRequested()) {
+      if (!pause) showYear(y);
+      stopped = true;
+      break;
+    }
   }
-  program().InputBox("Hit Return to End", "End Simulation", "0");
+  if (!stopped) program().InputBox("Hit Return to End", "End Simulation", "0");
   program().form<outpt>().setVisible(false);
 }
 
