@@ -36,7 +36,6 @@ class Journal {
   };
 
  public:
-
   Journal() = default;
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;

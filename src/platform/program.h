@@ -47,9 +47,8 @@ class Program {
   template <class W>
   W& form() {
     if (Window* existing = loaded(W::kName)) return static_cast<W&>(*existing);
-    return static_cast<W&>(create([](Program& program) -> std::unique_ptr<Window> {
-      return std::make_unique<W>(program);
-    }));
+    return static_cast<W&>(create(
+        [](Program& program) -> std::unique_ptr<Window> { return std::make_unique<W>(program); }));
   }
   Window* loaded(std::string_view name) const;
   // Every window created so far, in creation order.
@@ -68,7 +67,8 @@ class Program {
       slot.object = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
     }
     T* object = static_cast<T*>(slot.object.get());
-    journal_.keep(slot.stamp, [object] { return [object, before = *object] { *object = before; }; });
+    journal_.keep(slot.stamp,
+                  [object] { return [object, before = *object] { *object = before; }; });
     return *object;
   }
 

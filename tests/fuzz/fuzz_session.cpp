@@ -690,8 +690,8 @@ class Session {
   std::vector<std::string> problems_;
   std::vector<std::string> log_;
   std::set<std::string> typedNonFinite_;
-  const Control* typedInto_ = nullptr;  // the field the current action typed into
-  std::string typedBefore_, typedText_;   // its text before, and the text typed
+  const Control* typedInto_ = nullptr;   // the field the current action typed into
+  std::string typedBefore_, typedText_;  // its text before, and the text typed
   size_t checkedShown_ = 0, checkedFailures_ = 0;
 };
 
