@@ -123,8 +123,6 @@ void Ex6Ask::Command2_Click() {
 }
 
 void Ex6Ask::Command1_Click() {
-  // Everything the run reads is checked before the grove changes, so a refused run leaves the
-  // grove, the maps and the year fields as they were.
   const double firstYear = CurrentYear.number() + 1;
   const double lastYear = RunToYear.number();
   // Beyond 2^53 adding a year leaves the count where it was: the run would never end.
