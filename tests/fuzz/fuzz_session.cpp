@@ -3,8 +3,10 @@
 // from its chapter) with random answers to input boxes, on the headless program.
 //
 // A sequence fails when the program crashes, a handler runs past the bound, "inf" or "nan"
-// shows in a field, a caption, a message or on a drawing, or when the window cannot afterwards
-// run its designed defaults (typed back in, the run buttons clicked) as a fresh program does.
+// shows in a field, a caption, a message or on a drawing, when a refused action changed anything
+// but the text typed (in any window, the game's cascades included), or when the window cannot
+// afterwards run its designed defaults (typed back in, the run buttons clicked) as a fresh
+// program does.
 //
 //   sylvandra_fuzz                      500 actions per window, a new seed each run
 //   sylvandra_fuzz --long               10,000 actions per window
