@@ -62,7 +62,6 @@ void D81ask::Command2_Click() {
 
 // The plan starts from the year, goal and constraint shown here, with no rows filled.
 void D81ask::Command3_Click() {
-  RequireReadablePlan(program());
   D81Harv& plan = program().form<D81Harv>();
   plan.Show();
   plan.Yr.setText(Yr.text());

@@ -5,7 +5,6 @@
 #include "game/compartment_model.h"
 #include "game/d81_ask.h"
 #include "game/forest_game.h"
-#include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 
 namespace sylvandra {
@@ -71,12 +70,6 @@ D81Res::D81Res(Program& program)
 }
 
 void D81Res::Sel_Change(int index) {
-  // A cost too large to add up leaves the costs as they were. (The selection is not put back:
-  // its change event would price it again.)
-  WriteAllOrNothing({&OpCost(index), &TotCost}, [&] { PriceSelection(index); });
-}
-
-void D81Res::PriceSelection(int index) {
   const std::string selection = Sel(index).text();
   if (selection.empty()) {
     OpCost(index).setText("");
@@ -100,12 +93,6 @@ void D81Res::Execute_Click() {
     program().MsgBox("Reserves Too Low");
     return;
   }
-  // The reserves left are worked out before any data is revealed, so that a total that cannot
-  // be read refuses the purchase before anything changes.
-  const double reservesLeft = Reserves.val() - TotCost.number();
-  RequireFinite(reservesLeft, Reserves.label());
-  // Clearing the selections afterwards adds the costs up again: they must be readable.
-  for (int i = 0; i < kResearchItems; ++i) OpCost(i).val();
   for (int i = 0; i < kResearchItems; ++i) {
     const std::string selection = Sel(i).text();
     if (IsCompartmentDigit(selection)) {
@@ -114,7 +101,7 @@ void D81Res::Execute_Click() {
       for (int k = 0; k < kCompartments; ++k) RevealCompartmentData(program(), i, k);
     }
   }
-  Reserves.setNumber(reservesLeft);
+  Reserves.setNumber(Reserves.val() - TotCost.number());
   TotCost.setText("0");
   program().form<D81ask>().Reserves.setText(Reserves.text());
   // The costs are cleared before the selections, whose change events add up what is left: that

@@ -19,8 +19,6 @@ class D81Res : public Window {
   explicit D81Res(Program& program);
 
   void Sel_Change(int index);
-  // Sel_Change's work: the row's cost and the total.
-  void PriceSelection(int index);
   void Execute_Click();
   void Command1_Click();
 

@@ -12,7 +12,6 @@
 #include "game/d81_res.h"
 #include "game/d81_test.h"
 #include "platform/conversions.h"
-#include "platform/field_rollback.h"
 #include "platform/program.h"
 #include "plot/utils.h"
 
@@ -256,16 +255,10 @@ void ExecuteManagementPlan(Program& program) {
   ForestGame& game = program.state<ForestGame>();
   D81ask& ask = program.form<D81ask>();
   D81Harv& plan = program.form<D81Harv>();
-  // The texts the year will compute with are checked before anything changes: the year, and
-  // the salary and reserves when a raise or a fine may be paid.
   const double year = RequireWholeNumber(ask.Yr.number(), ask.Yr) + 1;
   const double harvestValue = plan.TotVal.val();
-  if (harvestValue >= ask.Goal.val()) ask.Salary.number();
-  if (harvestValue >= ask.Goal.val() || game.EpaStage == 1) ask.Reserves.number();
-  // Every other text the year reads as a number, read once first: one too large to compute with
-  // is refused here, before the year changes anything, not half-way through it.
-  for (const Control* field : {&ask.NetWorth, &ask.Salary, &ask.Reserves}) field->val();
-  RequireReadablePlan(program);
+  // Net worth, salary and reserves are the player's numbers even in a year that leaves them be.
+  RequireNumbers({&ask.NetWorth, &ask.Salary, &ask.Reserves});
 
   HarvestPlannedVegetation(program, game.model);
   StepCompartments(game.model);
@@ -299,31 +292,8 @@ void ExecuteManagementPlan(Program& program) {
   }
 }
 
-namespace {
-void UpdateHarvestRowFields(Program& program, D81Harv& plan, int k);
-}  // namespace
-
-void RequireReadablePlan(Program& program) {
-  D81Harv& plan = program.form<D81Harv>();
-  plan.CurPrice.val();
-  for (int k = 0; k < kCompartments; ++k) {
-    plan.Harv(k).val();
-    plan.Yield(k).val();
-    plan.Value(k).val();
-  }
-}
-
 void UpdateHarvestRow(Program& program, int k) {
   D81Harv& plan = program.form<D81Harv>();
-  // A row that cannot be priced (a price too large to compute with) leaves the yields and
-  // values as they were. (The whole-tree flag is not put back: its change event would price
-  // the row again.)
-  WriteAllOrNothing({&plan.TotVal, &plan.TotYield, &plan.Yield(k), &plan.Value(k)},
-                    [&] { UpdateHarvestRowFields(program, plan, k); });
-}
-
-namespace {
-void UpdateHarvestRowFields(Program& program, D81Harv& plan, int k) {
   plan.TotVal.setText("");
   plan.TotYield.setText("");
   if (plan.TotYield.backColor() == kOutOfDate) return;
@@ -349,7 +319,6 @@ void UpdateHarvestRowFields(Program& program, D81Harv& plan, int k) {
     plan.TotVal.setNumber(plan.Value(i).val() + plan.TotVal.val());
   }
 }
-}  // namespace
 
 void RevealCompartmentData(Program& program, int item, int k) {
   D81comp& data = program.form<D81comp>();

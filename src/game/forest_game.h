@@ -45,10 +45,6 @@ void ExecuteManagementPlan(Program& program);
 
 // Prices harvest row k (0..3) on the Harvest Regime window and totals the plan.
 void UpdateHarvestRow(Program& program, int k);
-// Reads every number the harvest plan's rows are priced from (price, intensities, yields,
-// values): one too large to compute with is refused before a step that clears or re-prices
-// the rows changes anything.
-void RequireReadablePlan(Program& program);
 
 // Writes research item (0..9) for compartment k into the Compartment Parameters window.
 void RevealCompartmentData(Program& program, int item, int k);

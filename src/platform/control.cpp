@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/conversions.h"
+#include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "platform/window.h"
 
@@ -26,16 +27,53 @@ std::string Control::qualifiedName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
+void Control::remember() {
+  window_.program().journal().keep(journalStamp_, [this] {
+    return [this, before = Properties{label_, text_, caption_, rect_, value_, visible_, enabled_,
+                                      locked_, backColor_, foreColor_, font_, alignment_,
+                                      multiLine_, border_, container_}] {
+      label_ = before.label;
+      text_ = before.text;
+      caption_ = before.caption;
+      rect_ = before.rect;
+      value_ = before.value;
+      visible_ = before.visible;
+      enabled_ = before.enabled;
+      locked_ = before.locked;
+      backColor_ = before.backColor;
+      foreColor_ = before.foreColor;
+      font_ = before.font;
+      alignment_ = before.alignment;
+      multiLine_ = before.multiLine;
+      border_ = before.border;
+      container_ = before.container;
+    };
+  });
+}
+
+Surface* Control::changingSurface() {
+  return surface_ ? &surface() : nullptr;
+}
+
 Control& Control::setLabel(std::string label) {
+  remember();
   label_ = std::move(label);
   return *this;
 }
 
 Control& Control::setText(std::string text) {
   if (text == text_) return *this;
+  remember();
   text_ = std::move(text);
   if (onChange) onChange();
   return *this;
+}
+
+bool Control::takeTypedText(std::string text) {
+  if (text == text_) return false;
+  remember();
+  text_ = std::move(text);
+  return true;
 }
 
 template <class Step>
@@ -68,6 +106,7 @@ double Control::leadingNumber() const {
 }
 
 Control& Control::setCaption(std::string caption) {
+  remember();
   caption_ = std::move(caption);
   return *this;
 }
@@ -77,6 +116,7 @@ Control& Control::setCaptionNumber(double value) {
 }
 
 Control& Control::setValue(int value) {
+  remember();
   value_ = value != 0 ? 1 : 0;
   if (kind_ == ControlKind::OptionButton && value_ != 0) clearOtherOptions();
   return *this;
@@ -86,6 +126,7 @@ void Control::clearOtherOptions() {
   for (const auto& other : window_.controls()) {
     if (other.get() != this && other->kind() == ControlKind::OptionButton &&
         other->container() == container_) {
+      other->remember();
       other->value_ = 0;
     }
   }
@@ -97,61 +138,78 @@ void Control::applyClick() {
 }
 
 Control& Control::setVisible(bool visible) {
+  remember();
   visible_ = visible;
   return *this;
 }
 
 Control& Control::setEnabled(bool enabled) {
+  remember();
   enabled_ = enabled;
   return *this;
 }
 
 Control& Control::setBackColor(Color color) {
+  remember();
   backColor_ = color;
-  if (surface_) surface_->SetBackColor(color);
+  if (Surface* surface = changingSurface()) surface->SetBackColor(color);
   return *this;
 }
 
 Control& Control::setForeColor(Color color) {
+  remember();
   foreColor_ = color;
-  if (surface_) surface_->ForeColor = color;
+  if (Surface* surface = changingSurface()) surface->ForeColor = color;
   return *this;
 }
 
 Control& Control::setRect(Rect rect) {
+  remember();
   rect_ = rect;
-  if (surface_) surface_->SetScaleSize(rect.width, rect.height);
+  if (Surface* surface = changingSurface()) surface->SetScaleSize(rect.width, rect.height);
   return *this;
 }
 
 Control& Control::move(double left, double top) {
+  remember();
   rect_.left = left;
   rect_.top = top;
   return *this;
 }
 
 Control& Control::setFont(Font font) {
+  remember();
   font_ = font;
-  if (surface_) surface_->font = font;
+  if (Surface* surface = changingSurface()) surface->font = font;
   return *this;
 }
 
 Control& Control::setAlignment(Alignment alignment) {
+  remember();
   alignment_ = alignment;
   return *this;
 }
 
+Control& Control::setLocked(bool locked) {
+  remember();
+  locked_ = locked;
+  return *this;
+}
+
 Control& Control::setMultiLine(bool multiLine) {
+  remember();
   multiLine_ = multiLine;
   return *this;
 }
 
 Control& Control::setBorder(bool border) {
+  remember();
   border_ = border;
   return *this;
 }
 
 Control& Control::setContainer(std::string frameName) {
+  remember();
   container_ = std::move(frameName);
   return *this;
 }
@@ -161,6 +219,7 @@ Control::Design Control::design() const {
 }
 
 void Control::restore(const Design& design) {
+  remember();
   text_ = design.text;
   caption_ = design.caption;
   value_ = design.value;
@@ -169,13 +228,16 @@ void Control::restore(const Design& design) {
   setBackColor(design.backColor);
   setForeColor(design.foreColor);
   setRect(design.rect);
-  if (surface_) surface_->Cls();
+  if (Surface* surface = changingSurface()) surface->Cls();
 }
 
 Surface& Control::surface() {
   if (!surface_) {
     throw RuntimeFailure(qualifiedName() + " has no drawing surface");
   }
+  Surface* kept = surface_.get();
+  window_.program().journal().keep(surfaceStamp_,
+                                   [kept] { return [kept, before = *kept] { *kept = before; }; });
   return *surface_;
 }
 

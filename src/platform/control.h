@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "platform/color.h"
+#include "platform/journal.h"
 #include "platform/runtime_failure.h"
 #include "platform/surface.h"
 #include "platform/text_metrics.h"
@@ -62,6 +63,9 @@ class Control {
   // Text of a text field.
   const std::string& text() const { return text_; }
   Control& setText(std::string text);
+  // A person's typing: the text changes and no event fires (Program::type fires the change
+  // event as the handler of the typing). Returns whether the text changed.
+  bool takeTypedText(std::string text);
   // Writes the plain decimal text of a number; a non-finite number is a run-time failure.
   Control& setNumber(double value);
   // The number typed in a field read leniently: 0 when the text is blank; any other text must be
@@ -109,10 +113,7 @@ class Control {
   Control& setAlignment(Alignment alignment);
   // A locked text field shows its text, which can be selected and copied but not typed over.
   bool locked() const { return locked_; }
-  Control& setLocked(bool locked) {
-    locked_ = locked;
-    return *this;
-  }
+  Control& setLocked(bool locked);
   // Multi-line, word-wrapping text field.
   bool multiLine() const { return multiLine_; }
   Control& setMultiLine(bool multiLine);
@@ -124,7 +125,8 @@ class Control {
   const std::string& container() const { return container_; }
   Control& setContainer(std::string frameName);
 
-  // Picture boxes draw on their own surface, which may hold a fixed picture.
+  // Picture boxes draw on their own surface, which may hold a fixed picture. The running
+  // handler's journal keeps the surface as it was before the first use.
   Surface& surface();
   const Surface* surfaceIfAny() const { return surface_.get(); }
   Control& setPicture(std::shared_ptr<const Picture> picture);
@@ -151,6 +153,23 @@ class Control {
   void restore(const Design& design);
 
  private:
+  // Everything a handler may change, as the journal keeps it (the surface is kept apart).
+  struct Properties {
+    std::string label, text, caption;
+    Rect rect;
+    int value;
+    bool visible, enabled, locked;
+    Color backColor, foreColor;
+    Font font;
+    Alignment alignment;
+    bool multiLine, border;
+    std::string container;
+  };
+  // Called before every change: the running handler's journal keeps the control as it was.
+  void remember();
+  // The picture box's surface, kept by the journal before the control changes it; null for
+  // other controls.
+  Surface* changingSurface();
   void clearOtherOptions();
   // Runs step; a run-time failure inside it is reported under this field's label.
   template <class Step>
@@ -176,6 +195,8 @@ class Control {
   bool border_ = false;
   std::string container_;
   std::unique_ptr<Surface> surface_;
+  JournalStamp journalStamp_ = 0;
+  JournalStamp surfaceStamp_ = 0;
 };
 
 // A divisor computed from a field: a run-time failure naming the field and its text when it is 0.

@@ -34,10 +34,14 @@ Window& Program::form(std::string_view name) {
   if (factory == factories_.end()) {
     throw RuntimeFailure("there is no window named " + std::string(name));
   }
-  return adopt(factory->second(*this));
+  return create(factory->second);
 }
 
-Window& Program::adopt(std::unique_ptr<Window> window) {
+Window& Program::create(const WindowFactory& factory) {
+  // A window touched for the first time by a handler that then fails stays created and loaded,
+  // as if it had been touched before.
+  const Journal::Outside outside(journal_);
+  std::unique_ptr<Window> window = factory(*this);
   Window& created = *window;
   order_.push_back(&created);
   windows_[created.name()] = std::move(window);
@@ -45,6 +49,11 @@ Window& Program::adopt(std::unique_ptr<Window> window) {
   created.Form_Load();
   if (onWindowCreated) onWindowCreated(created);
   return created;
+}
+
+RandomSequence& Program::random() {
+  journal_.keep(randomStamp_, [this] { return [this, before = random_] { random_ = before; }; });
+  return random_;
 }
 
 int Program::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
@@ -99,16 +108,26 @@ bool Program::runHandler(const Window& window, const std::function<void()>& fn) 
   const Window* const outer = handling_;
   if (!handling_) handling_ = &window;
   const RestoreHandling restore{handling_, outer};
+  journal_.begin();
+  std::string failure;
   try {
     fn();
+    journal_.commit();
     return true;
   } catch (const ProgramEnded&) {
+    journal_.commit();
     return true;
-  } catch (const RuntimeFailure& failure) {
-    host_.ReportFailure(window, failure.what());
-  } catch (const std::exception& failure) {
-    host_.ReportFailure(window, std::string("unexpected failure: ") + failure.what());
+  } catch (const RuntimeFailure& stopped) {
+    failure = stopped.what();
+  } catch (const std::exception& stopped) {
+    failure = std::string("unexpected failure: ") + stopped.what();
+  } catch (...) {
+    journal_.rollBack();
+    throw;
   }
+  // The person sees the failure over the windows as they were before the action.
+  journal_.rollBack();
+  host_.ReportFailure(window, failure);
   return false;
 }
 
@@ -121,16 +140,26 @@ void Program::click(Control& control) {
 }
 
 void Program::type(Control& control, std::string text) {
-  if (!control.enabled() || control.locked()) return;
-  runHandler(control.window(), [&] {
-    control.setText(std::move(text));
-    if (control.onKeyUp) control.onKeyUp();
-  });
+  typeText(control, std::move(text), true);
 }
 
 void Program::edit(Control& control, std::string text) {
-  if (!control.enabled() || control.locked()) return;
-  runHandler(control.window(), [&] { control.setText(std::move(text)); });
+  typeText(control, std::move(text), false);
+}
+
+void Program::typeText(Control& control, std::string text, bool keyUp) {
+  if (ended_ || !control.enabled() || control.locked()) return;
+  // The text is the person's: it changes outside the handler's transaction, and only what the
+  // change event and key-up do is put back when they fail.
+  bool changed = false;
+  {
+    const Journal::Outside outside(journal_);
+    changed = control.takeTypedText(std::move(text));
+  }
+  runHandler(control.window(), [&] {
+    if (changed && control.onChange) control.onChange();
+    if (keyUp && control.onKeyUp) control.onKeyUp();
+  });
 }
 
 void Program::keyUp(Control& control) {

@@ -1,7 +1,8 @@
 // The program object: every window (created on first touch, never destroyed), the program-wide
 // state of each subsystem, the random sequence, and the entry points through which a person's
 // clicks and typing reach the windows. A handler runs to completion; a run-time failure inside
-// it stops it and is reported through the host, and the program keeps running.
+// it stops it, everything the handler changed is put back (platform/journal.h), the failure is
+// reported through the host, and the program keeps running.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/journal.h"
 #include "platform/random.h"
 #include "platform/window.h"
 
@@ -45,7 +47,8 @@ class Program {
   template <class W>
   W& form() {
     if (Window* existing = loaded(W::kName)) return static_cast<W&>(*existing);
-    return static_cast<W&>(adopt(std::make_unique<W>(*this)));
+    return static_cast<W&>(create(
+        [](Program& program) -> std::unique_ptr<Window> { return std::make_unique<W>(program); }));
   }
   Window* loaded(std::string_view name) const;
   // Every window created so far, in creation order.
@@ -56,11 +59,17 @@ class Program {
   std::uint64_t tick() { return ++clock_; }
 
   // Program-wide state of a subsystem, created on first use and kept until the program ends.
+  // A handler that fails puts it back as it was (T is copied at the handler's first use).
   template <class T>
   T& state() {
-    auto& slot = state_[std::type_index(typeid(T))];
-    if (!slot) slot = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
-    return *static_cast<T*>(slot.get());
+    StateSlot& slot = state_[std::type_index(typeid(T))];
+    if (!slot.object) {
+      slot.object = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
+    }
+    T* object = static_cast<T*>(slot.object.get());
+    journal_.keep(slot.stamp,
+                  [object] { return [object, before = *object] { *object = before; }; });
+    return *object;
   }
 
   // Modal boxes.
@@ -74,12 +83,13 @@ class Program {
   // transient marks of every surface are dropped afterwards (the host has painted them).
   void Refresh();
 
-  double Rnd() { return random_.Rnd(); }
-  void Randomize(double seed) { random_.Randomize(seed); }
+  double Rnd() { return random().Rnd(); }
+  void Randomize(double seed) { random().Randomize(seed); }
 
   // A person's actions. Each runs the control's handlers; failures are reported, not thrown.
   void click(Control& control);
-  // Typing over a field: the change event, then key-up.
+  // Typing over a field: the change event, then key-up. The typed text stays when a handler
+  // fails: it is the person's, not the handler's.
   void type(Control& control, std::string text);
   // The two halves of typing, as a keyboard delivers them: the text changes as a key goes down
   // (Change), and every key released fires KeyUp, whether or not it changed the text.
@@ -96,22 +106,36 @@ class Program {
   std::function<void(Window&)> onWindowCreated;
   void help(Window& window);
   void closeWindow(Window& window);
-  // Runs fn as an event handler of window; returns false when it stopped on a failure.
+  // Runs fn as an event handler of window; returns false when it stopped on a failure, after
+  // putting back everything fn changed.
   bool runHandler(const Window& window, const std::function<void()>& fn);
+  // What the running handlers have changed (the windows, controls and surfaces keep their
+  // earlier state in it).
+  Journal& journal() { return journal_; }
   // The window whose event handler is running, or null between events.
   const Window* handlingWindow() const { return handling_; }
   // Runs fn as part of `window`'s handling (an exercise's set-up run when a chapter opens it).
   void handleAs(const Window& window, const std::function<void()>& fn);
 
  private:
-  Window& adopt(std::unique_ptr<Window> window);
+  // Creates and loads a window outside the running handler's transaction.
+  Window& create(const WindowFactory& factory);
+  RandomSequence& random();
+  void typeText(Control& control, std::string text, bool keyUp);
+
+  struct StateSlot {
+    std::shared_ptr<void> object;
+    JournalStamp stamp = 0;
+  };
 
   Host& host_;
   std::map<std::string, WindowFactory, std::less<>> factories_;
   std::map<std::string, std::unique_ptr<Window>, std::less<>> windows_;
   std::vector<Window*> order_;
-  std::map<std::type_index, std::shared_ptr<void>> state_;
+  std::map<std::type_index, StateSlot> state_;
   RandomSequence random_;
+  JournalStamp randomStamp_ = 0;
+  Journal journal_;
   bool ended_ = false;
   const Window* handling_ = nullptr;
   std::uint64_t clock_ = 0;

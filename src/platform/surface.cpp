@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "platform/runtime_failure.h"
@@ -15,6 +16,11 @@ void RequireFinitePosition(std::initializer_list<double> values, const char* wha
                            ": a position or size to be drawn is not a finite number");
     }
   }
+}
+
+std::uint64_t NewGeneration() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
 }
 
 }  // namespace
@@ -84,7 +90,7 @@ void Surface::SetBackColor(Color color) {
 
 void Surface::Cls() {
   marks_.clear();
-  ++generation_;
+  generation_ = NewGeneration();
   CurrentX = 0;
   CurrentY = 0;
 }
@@ -108,7 +114,7 @@ bool Surface::RemoveKept() {
       std::remove_if(marks_.begin(), marks_.end(), [](const Mark& mark) { return mark.kept; });
   if (kept == marks_.end()) return false;
   marks_.erase(kept, marks_.end());
-  ++generation_;
+  generation_ = NewGeneration();
   return true;
 }
 

@@ -116,7 +116,9 @@ class Surface {
   bool RemoveKept();
   // Drops the transient marks (the renderer has painted them).
   void DropTransient();
-  // Changes whenever marks are removed, so a renderer knows to start over.
+  // Changes whenever marks are removed, so a renderer knows to start over. Every change takes a
+  // number no surface has had, so a surface put back as it was (its earlier number) never
+  // looks like one a renderer has painted since.
   std::uint64_t Generation() const { return generation_; }
 
   // A fixed picture shown under the drawing (PictureBox pictures, window backgrounds).

@@ -30,7 +30,46 @@ Window::Window(Program& program, std::string name, std::string caption, Rect cli
 
 Window::~Window() = default;
 
+void Window::remember() {
+  program_.journal().keep(journalStamp_, [this] {
+    // Requests to show the window only ever grow: a view compares them with the last it saw.
+    struct Before {
+      std::string caption;
+      bool visible;
+      std::uint64_t shownAt;
+      Control* focused;
+      Rect rect;
+      Font font;
+    };
+    return [this, before = Before{caption_, visible_, shownAt_, focused_, rect_, font_}] {
+      caption_ = before.caption;
+      visible_ = before.visible;
+      shownAt_ = before.shownAt;
+      focused_ = before.focused;
+      rect_ = before.rect;
+      font_ = before.font;
+    };
+  });
+}
+
+Surface& Window::surface() {
+  program_.journal().keep(surfaceStamp_,
+                          [this] { return [this, before = surface_] { surface_ = before; }; });
+  return surface_;
+}
+
+void Window::setCaption(std::string caption) {
+  remember();
+  caption_ = std::move(caption);
+}
+
+void Window::setFocusedControl(Control* control) {
+  remember();
+  focused_ = control;
+}
+
 void Window::setVisible(bool visible) {
+  remember();
   visible_ = visible;
   if (!visible) return;
   ++raiseRequests_;
@@ -38,13 +77,15 @@ void Window::setVisible(bool visible) {
 }
 
 void Window::setRect(Rect rect) {
+  remember();
   rect_ = rect;
-  surface_.SetScaleSize(rect.width, rect.height);
+  surface().SetScaleSize(rect.width, rect.height);
 }
 
 void Window::setFont(Font font) {
+  remember();
   font_ = font;
-  surface_.font = font;
+  surface().font = font;
 }
 
 void Window::RecordDesign() {
@@ -54,9 +95,10 @@ void Window::RecordDesign() {
 }
 
 void Window::RestoreDesign() {
+  remember();
   caption_ = designCaption_;
   visible_ = false;
-  surface_.Cls();
+  surface().Cls();
   for (size_t i = 0; i < design_.size() && i < controls_.size(); ++i) {
     controls_[i]->restore(design_[i]);
   }

@@ -16,6 +16,7 @@
 
 #include "platform/color.h"
 #include "platform/control.h"
+#include "platform/journal.h"
 #include "platform/surface.h"
 #include "platform/text_metrics.h"
 
@@ -63,7 +64,7 @@ class Window {
   Program& program() const { return program_; }
   const std::string& name() const { return name_; }
   const std::string& caption() const { return caption_; }
-  void setCaption(std::string caption) { caption_ = std::move(caption); }
+  void setCaption(std::string caption);
   bool visible() const { return visible_; }
   void setVisible(bool visible);
   // Counts every request to show the window, so a view can bring an already visible window
@@ -85,8 +86,9 @@ class Window {
   Color backColor() const { return surface_.BackColor(); }
   const Font& font() const { return font_; }
 
-  // The window's own drawing surface (ScaleWidth x ScaleHeight = its client area).
-  Surface& surface() { return surface_; }
+  // The window's own drawing surface (ScaleWidth x ScaleHeight = its client area). The running
+  // handler's journal keeps it as it was before the first use.
+  Surface& surface();
   const Surface& surface() const { return surface_; }
 
   // Remembers the window as designed: caption and every control's texts, captions, values,
@@ -107,7 +109,7 @@ class Window {
   // The control the keyboard works on (null when none has been given focus); kept while the
   // window is hidden.
   Control* focusedControl() const { return focused_; }
-  void setFocusedControl(Control* control) { focused_ = control; }
+  void setFocusedControl(Control* control);
 
  protected:
   Control& addButton(std::string name, std::string caption, Rect rect, int index = -1);
@@ -133,6 +135,8 @@ class Window {
 
  private:
   Control& add(ControlKind kind, std::string name, Rect rect, int index);
+  // Called before every change: the running handler's journal keeps the window as it was.
+  void remember();
 
   Program& program_;
   std::string name_;
@@ -148,6 +152,8 @@ class Window {
   std::map<std::string, ControlArray, std::less<>> arrays_;
   std::string designCaption_;
   std::vector<Control::Design> design_;
+  JournalStamp journalStamp_ = 0;
+  JournalStamp surfaceStamp_ = 0;
 };
 
 }  // namespace sylvandra

@@ -3,8 +3,10 @@
 // from its chapter) with random answers to input boxes, on the headless program.
 //
 // A sequence fails when the program crashes, a handler runs past the bound, "inf" or "nan"
-// shows in a field, a caption, a message or on a drawing, or when the window cannot afterwards
-// run its designed defaults (typed back in, the run buttons clicked) as a fresh program does.
+// shows in a field, a caption, a message or on a drawing, when a refused action changed anything
+// but the text typed (in any window, the game's cascades included), or when the window cannot
+// afterwards run its designed defaults (typed back in, the run buttons clicked) as a fresh
+// program does.
 //
 //   sylvandra_fuzz                      500 actions per window, a new seed each run
 //   sylvandra_fuzz --long               10,000 actions per window
@@ -449,7 +451,7 @@ class Session {
         std::string text = fuzz_.text(c.text());
         act(i, "type " + Describe(c) + " " + Shorten(text), [&] {
           Typed(text);
-          typedInto_ = &c;
+          typedInto(c, text);
           program_.type(c, text);
         });
       } else if (how == 7) {
@@ -457,7 +459,7 @@ class Session {
         std::string text = fuzz_.text(c.text());
         act(i, "edit (no key-up) " + Describe(c) + " " + Shorten(text), [&] {
           Typed(text);
-          typedInto_ = &c;
+          typedInto(c, text);
           program_.edit(c, text);
         });
       } else if (how == 8) {
@@ -474,6 +476,12 @@ class Session {
     act(i, "click " + Describe(c), [&] { program_.click(c); });
   }
 
+  void typedInto(const Control& c, const std::string& text) {
+    typedInto_ = &c;
+    typedBefore_ = c.text();
+    typedText_ = text;
+  }
+
   void Typed(const std::string& text) {
     if (ShowsNonFinite(text)) typedNonFinite_.insert(text);
   }
@@ -482,55 +490,130 @@ class Session {
     problems_.push_back("after action " + std::to_string(i) + ": " + what);
   }
 
-  // Every field's text and caption, and every drawing, of every window.
+  // Everything a handler may change, of every window: each window's caption, visibility, place
+  // and focus, each control's text, caption, value, visibility, state, colours, place and font,
+  // and each drawing surface's state and full list of marks.
   struct Snapshot {
-    std::vector<std::pair<const Control*, std::string>> fields;
-    std::vector<std::pair<std::string, std::uint64_t>> drawings;
+    std::vector<std::pair<const Control*, std::string>> controls;
+    std::vector<std::pair<std::string, std::string>> others;  // windows and surfaces, by name
   };
-  static std::uint64_t Hash(const Surface& surface) {
+  static std::string Describe(const Font& font) {
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "font %d %.17g%s%s%s", static_cast<int>(font.family),
+                  font.points, font.bold ? " bold" : "", font.italic ? " italic" : "",
+                  font.underline ? " underline" : "");
+    return buffer;
+  }
+  static std::string Describe(const Rect& rect) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "at %.17g,%.17g size %.17gx%.17g", rect.left, rect.top,
+                  rect.width, rect.height);
+    return buffer;
+  }
+  // The drawing state in words, then one hash of every property of every mark.
+  static std::string Describe(const Surface& surface) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer,
+                  "scale %.17gx%.17g back %06x current %.17g,%.17g width %d style %d fill %d "
+                  "colour %06x fore %06x autoredraw %d series %d picture %p generation %llu ",
+                  surface.ScaleWidth(), surface.ScaleHeight(), surface.BackColor(),
+                  surface.CurrentX, surface.CurrentY, surface.DrawWidth, surface.DrawStyle,
+                  surface.FillStyle, surface.FillColor, surface.ForeColor, surface.AutoRedraw,
+                  surface.Series, static_cast<const void*>(surface.GetPicture().get()),
+                  static_cast<unsigned long long>(surface.Generation()));
     std::uint64_t h = 1469598103934665603ull;
     auto mix = [&h](const void* data, size_t size) {
       const auto* bytes = static_cast<const unsigned char*>(data);
       for (size_t k = 0; k < size; ++k) h = (h ^ bytes[k]) * 1099511628211ull;
     };
     for (const Mark& m : surface.Marks()) {
-      if (m.transient) continue;
-      const double numbers[] = {m.x1, m.y1, m.x2, m.y2, m.r};
+      const double numbers[] = {m.x1, m.y1, m.x2, m.y2, m.r, m.font.points};
+      const int flags[] = {static_cast<int>(m.kind),
+                           static_cast<int>(m.color),
+                           m.width,
+                           m.style,
+                           m.filled,
+                           m.fill.has_value(),
+                           static_cast<int>(m.fill.value_or(0)),
+                           m.fillStyle,
+                           m.transient,
+                           m.kept,
+                           m.series,
+                           static_cast<int>(m.font.family),
+                           m.font.bold,
+                           m.font.italic,
+                           m.font.underline};
       mix(numbers, sizeof numbers);
+      mix(flags, sizeof flags);
       mix(m.text.data(), m.text.size());
+      mix("", 1);
     }
-    return h;
+    return std::string(buffer) + Describe(surface.font) + " marks " +
+           std::to_string(surface.Marks().size()) + " hash " + std::to_string(h);
+  }
+  static std::string State(const Control& c) {
+    char colours[64];
+    std::snprintf(colours, sizeof colours, " back %06x fore %06x", c.backColor(), c.foreColor());
+    return "text " + Shorten(c.text()) + " caption " + Shorten(c.caption()) + " value " +
+           std::to_string(c.value()) + (c.visible() ? " visible" : " hidden") +
+           (c.enabled() ? " enabled" : " disabled") + (c.locked() ? " locked" : "") + colours +
+           " " + Describe(c.rect()) + " " + Describe(c.font()) + " label " + c.label();
+  }
+  static std::string State(const Window& w) {
+    const Control* focused = w.focusedControl();
+    return "caption " + Shorten(w.caption()) + (w.visible() ? " visible" : " hidden") + " " +
+           Describe(w.rect()) + " " + Describe(w.font()) + " focus " +
+           (focused ? focused->qualifiedName() : "none");
   }
   Snapshot Take() const {
     Snapshot snapshot;
     for (Window* w : program_.windows()) {
-      snapshot.drawings.emplace_back(w->name(), Hash(w->surface()));
+      const Window& shown = *w;
+      snapshot.others.emplace_back(w->name(), State(shown));
+      snapshot.others.emplace_back(w->name() + " drawing", Describe(shown.surface()));
       for (const auto& c : w->controls()) {
-        snapshot.fields.emplace_back(c.get(), c->text() + "|" + c->caption());
+        snapshot.controls.emplace_back(c.get(), State(*c));
         if (const Surface* s = c->surfaceIfAny())
-          snapshot.drawings.emplace_back(Describe(*c), Hash(*s));
+          snapshot.others.emplace_back(Describe(*c) + " drawing", Describe(*s));
       }
     }
     return snapshot;
   }
-  // A refused action changes nothing but the text typed: every other field, caption and drawing
-  // is as it was.
+  // A refused action changes nothing but the text typed: every window, control and drawing of
+  // the windows there were before it is as it was. (A window the action opened for the first
+  // time stays created.)
   void CheckUnchanged(long i, const Snapshot& before) {
     const Snapshot after = Take();
     const std::string failure = host_.failures.back();
-    for (size_t k = 0; k < before.fields.size() && k < after.fields.size(); ++k) {
-      if (before.fields[k].first == typedInto_) continue;
-      if (before.fields[k].second != after.fields[k].second) {
-        problem(i, "a refused action (" + failure + ") changed " +
-                       Describe(*before.fields[k].first) + " from " +
-                       Shorten(before.fields[k].second) + " to " + Shorten(after.fields[k].second));
+    auto changed = [&](const std::string& what, const std::string& was, const std::string& is) {
+      problem(i, "a refused action (" + failure + ") changed " + what + "\n      from " + was +
+                     "\n      to   " + is);
+    };
+    for (size_t k = 0; k < before.controls.size() && k < after.controls.size(); ++k) {
+      const std::string& was = before.controls[k].second;
+      const Control& c = *before.controls[k].first;
+      if (&c == typedInto_) {
+        // The typed text is the student's and stays; everything else about the field goes back.
+        if (c.text() != typedText_) {
+          changed(Describe(c) + "'s typed text", Shorten(typedText_), Shorten(c.text()));
+          return;
+        }
+        const std::string textBefore = "text " + Shorten(typedBefore_);
+        const std::string expected = "text " + Shorten(typedText_) + was.substr(textBefore.size());
+        if (expected != after.controls[k].second) {
+          changed(Describe(c), expected, after.controls[k].second);
+          return;
+        }
+        continue;
+      }
+      if (was != after.controls[k].second) {
+        changed(Describe(c), was, after.controls[k].second);
         return;
       }
     }
-    for (size_t k = 0; k < before.drawings.size() && k < after.drawings.size(); ++k) {
-      if (before.drawings[k] != after.drawings[k]) {
-        problem(i, "a refused action (" + failure + ") changed the drawing on " +
-                       before.drawings[k].first);
+    for (size_t k = 0; k < before.others.size() && k < after.others.size(); ++k) {
+      if (before.others[k] != after.others[k]) {
+        changed(before.others[k].first, before.others[k].second, after.others[k].second);
         return;
       }
     }
@@ -609,7 +692,8 @@ class Session {
   std::vector<std::string> problems_;
   std::vector<std::string> log_;
   std::set<std::string> typedNonFinite_;
-  const Control* typedInto_ = nullptr;  // the field the current action typed into
+  const Control* typedInto_ = nullptr;   // the field the current action typed into
+  std::string typedBefore_, typedText_;  // its text before, and the text typed
   size_t checkedShown_ = 0, checkedFailures_ = 0;
 };
 

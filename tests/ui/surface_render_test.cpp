@@ -2,6 +2,8 @@
 // right pixel, transient drawing kept until Cls, and text at the advances the layout assumes.
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "app/startup.h"
@@ -173,6 +175,23 @@ TEST_F(SurfaceRenderTest, RefreshDuringAHandlerShowsTheDrawingSoFar) {
   };
   program().click(lab.Run);
   EXPECT_EQ(seen, QColor(255, 0, 0));
+}
+
+TEST_F(SurfaceRenderTest, AFailedHandlerIsShownTakenBackWhenItsFailureIsReported) {
+  LabWindow& lab = ShowLab();
+  const QColor background = At(Grab(lab), 125, 180);
+  lab.Run.onClick = [&] {
+    lab.Result.setCaption("Working");
+    lab.surface().Box(1500, 2400, 2250, 3000, QBColor(12), true);
+    program().Refresh();  // the box is on screen
+    lab.Mass.setText("abc");
+    lab.Mass.number();
+  };
+  program().click(lab.Run);
+  ASSERT_EQ(dialogs().failures.size(), 1u);
+  EXPECT_EQ(At(Grab(lab), 125, 180), background);
+  EXPECT_EQ(WidgetOf<QLabel>(lab.Result)->text(), "");
+  EXPECT_EQ(WidgetOf<QLineEdit>(lab.Mass)->text(), "12.5");
 }
 
 TEST(FontTest, RenderedAdvancesMatchTheLayoutMetrics) {

@@ -114,18 +114,45 @@ TEST_F(D81askTest, AYearThatCannotBeCountedChangesNothing) {
   type(w().Yr, "19o1");
   click(w().Command4);
   EXPECT_EQ(lastFailure(), "Year: '19o1' is not a number");
+  // The year harvests and runs the compartments before it counts itself: all of it goes back.
   EXPECT_EQ(game().model.comp[3].CompVegN, vegetation);
-  // A price too large to compute with is refused before the year runs, not as the plan's rows
-  // are cleared at its end.
-  type(w().Yr, "1901");
-  type(plan().CurPrice, "1e309");
-  click(w().Command4);
-  EXPECT_EQ(lastFailure(), "Current Wood Price: '1e309' is too large a number");
-  EXPECT_EQ(game().model.comp[3].CompVegN, vegetation);
-  EXPECT_EQ(w().Yr.text(), "1901");
+  EXPECT_EQ(w().Yr.text(), "19o1");
   EXPECT_FALSE(program.form<D81Eval>().visible());
   EXPECT_EQ(plan().Harv(3).text(), "95");
   EXPECT_EQ(program.form<D81comp>().Biomass(3).backColor(), kWhite);
+}
+
+TEST_F(D81askTest, ANumberTooLargeLeftInThePlanNeverLocksTheGame) {
+  click(w().Command3);
+  type(plan().Harv(0), "1e400");
+  EXPECT_EQ(lastFailure(), "Harvest Intensity 0: '1e400' is too large a number");
+  EXPECT_EQ(plan().Harv(0).text(), "1e400");  // as typed
+  type(plan().CurPrice, "1e400");
+  const size_t failures = host.failures.size();
+  // The year harvests the planned rows, so it is refused while an intensity cannot be read...
+  click(w().Command4);
+  EXPECT_EQ(host.failures.size(), failures + 1);
+  EXPECT_EQ(w().Yr.text(), "1900");
+  // ...and Management Plan clears the intensities before anything reads them. No row is priced
+  // before forest biomass is researched, so the price is not read either.
+  click(w().Command3);
+  EXPECT_EQ(plan().Harv(0).text(), "");
+  click(w().Command4);
+  EXPECT_EQ(host.failures.size(), failures + 1);
+  EXPECT_EQ(w().Yr.text(), "1901");
+  // Once a row is priced the plan reads the price and names it, also as Management Plan clears
+  // the row; a price typed anew ends the refusals.
+  research(1, "3");
+  type(plan().Harv(3), "50");
+  EXPECT_EQ(lastFailure(), "Current Wood Price: '1e400' is too large a number");
+  click(w().Command3);
+  EXPECT_EQ(host.failures.size(), failures + 3);
+  EXPECT_EQ(plan().Harv(3).text(), "50");
+  type(plan().CurPrice, "0.675");
+  click(w().Command3);
+  click(w().Command4);
+  EXPECT_EQ(host.failures.size(), failures + 3);
+  EXPECT_EQ(w().Yr.text(), "1902");
 }
 
 TEST_F(D81askTest, GameOverEndsTheGameNotTheProgram) {

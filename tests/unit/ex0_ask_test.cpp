@@ -85,9 +85,9 @@ TEST_F(Ex0AskTest, WorkedCasePrintsEquilibriumYearAndFinalPool) {
   // No lift: the first point and the later ones are at their exact scaled heights.
   EXPECT_EQ(segments[0].x1, L + (R - L) * 1 / 300);
   EXPECT_EQ(segments[0].y1, B - (B - T) * 100 / 1099);
-  EXPECT_EQ(segments[0].y2, B - (B - T) * window().SomY[1][2] / 1099);
+  EXPECT_EQ(segments[0].y2, B - (B - T) * window().series().SomY[1][2] / 1099);
   EXPECT_EQ(segments[298].x2, R);
-  EXPECT_EQ(window().SomMax[1], 1099);
+  EXPECT_EQ(window().series().SomMax[1], 1099);
 }
 
 TEST_F(Ex0AskTest, DefaultsGrowWithoutEquilibrium) {
@@ -153,7 +153,7 @@ TEST_F(Ex0AskTest, APoolGrowingTooLargeStopsTheRunAndSaysSo) {
   EXPECT_EQ(segments.back().x2, R);
   const int points = static_cast<int>(segments.size()) + 1;
   EXPECT_EQ(TextAt(L + (R - L) * 10 / 10 - 200, B + 100), PrintText(points));
-  ExpectFinalPoolShown(window().SomY[1][points]);
+  ExpectFinalPoolShown(window().series().SomY[1][points]);
 }
 
 TEST_F(Ex0AskTest, AFastButFiniteGrowthRunsToTheEnd) {
@@ -162,7 +162,7 @@ TEST_F(Ex0AskTest, AFastButFiniteGrowthRunsToTheEnd) {
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(SeriesSegments().size(), 299u);
   ExpectEveryMarkFinite();
-  ExpectFinalPoolShown(window().SomY[1][300]);
+  ExpectFinalPoolShown(window().series().SomY[1][300]);
 }
 
 TEST_F(Ex0AskTest, AnInitialPoolBeyondTheModelsRangeIsRefusedLeavingThePreviousGraph) {

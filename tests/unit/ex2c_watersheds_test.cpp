@@ -114,15 +114,15 @@ class Ex2cAskTest : public testing::ExerciseTest<Ex2cAsk> {
   void Execute() { click(w().Command1); }
   // One failure with `message`; pools, results and graph as they were.
   void ExpectRefused(const std::string& message) {
-    const WatershedPools pools = w().pools;
-    const SeriesData results = w().T;
+    const WatershedPools pools = w().pools();
+    const SeriesData results = w().T();
     const size_t marks = this->marks().size(), failures = host.failures.size();
     Execute();
     ASSERT_EQ(host.failures.size(), failures + 1);
     EXPECT_EQ(host.failures.back().message, message);
-    EXPECT_EQ(w().pools.S, pools.S);
-    EXPECT_EQ(w().pools.X, pools.X);
-    EXPECT_EQ(w().T, results);
+    EXPECT_EQ(w().pools().S, pools.S);
+    EXPECT_EQ(w().pools().X, pools.X);
+    EXPECT_EQ(w().T(), results);
     EXPECT_EQ(this->marks().size(), marks);
   }
 };
@@ -147,23 +147,23 @@ TEST_F(Ex2cAskTest, SolutionPoolsCarryOverUntilAWatershedButtonResetsThem) {
   click(w().Command5);
   click(w().Command2);
   Execute();
-  const SeriesData first = w().T;
+  const SeriesData first = w().T();
   // Year 300 left 0.0141 of sulfate: with 1.499 deposited and 0.1 taken up, S(4) = 1.4131 is
   // below the 1.499 the sorbed amount starts from: c = 1.4131 x 0.3125 = 0.44161, so Qe =
   // 100 x 0.44161 / 2.44161 = 18.0866 < 18.9771 and sulfate returns to solution (d < 0).
   Execute();
-  EXPECT_NEAR(w().T[7][1], 18.0866, 1e-4);
+  EXPECT_NEAR(w().T()[7][1], 18.0866, 1e-4);
   EXPECT_GT(first[7][1], 18.9771);
   // The deposition and scenario buttons leave the pools alone; a watershed button resets them.
-  const auto pools = w().pools.S;
+  const auto pools = w().pools().S;
   click(w().Command3);
   click(w().Command2);
   click(w().Reduce);
   click(w().NoControls);
-  EXPECT_EQ(w().pools.S, pools);
+  EXPECT_EQ(w().pools().S, pools);
   click(w().Command5);
   Execute();
-  EXPECT_EQ(w().T, first);
+  EXPECT_EQ(w().T(), first);
 }
 
 TEST_F(Ex2cAskTest, BoxesThatCannotBeComputedWithAreRefused) {
@@ -175,7 +175,7 @@ TEST_F(Ex2cAskTest, BoxesThatCannotBeComputedWithAreRefused) {
   type(w().WeatherRate, "1");
   Execute();
   ASSERT_EQ(host.failures.size(), 1u);
-  for (int s = 1; s <= 8; ++s) EXPECT_TRUE(std::isfinite(w().T[s][300])) << s;
+  for (int s = 1; s <= 8; ++s) EXPECT_TRUE(std::isfinite(w().T()[s][300])) << s;
 
   click(w().Command5);
   click(w().Command2);

@@ -4,7 +4,6 @@
 
 #include "exercises/biogeochem/concentration_model.h"
 #include "exercises/biogeochem/convert_concentration.h"
-#include "platform/field_rollback.h"
 
 namespace sylvandra {
 namespace {
@@ -55,7 +54,7 @@ void Ex2aAsk::Form_Load() {
 
 void Ex2aAsk::Element_Click(int index) {
   program().state<ConcentrationTables>().selectedIon = index;
-  WriteAllOrNothing({&Mass, &Moles, &Equivalents}, [this] { ConvertConcentration(program()); });
+  ConvertConcentration(program());
 }
 
 void Ex2aAsk::Mass_KeyUp() {
@@ -71,13 +70,10 @@ void Ex2aAsk::Equivalents_KeyUp() {
 }
 
 void Ex2aAsk::KeyUpOn(Control& typed, Control& other1, Control& other2) {
-  // A text the conversion cannot compute with leaves all three boxes as they were.
-  WriteAllOrNothing({&Mass, &Moles, &Equivalents}, [&] {
-    if (typed.text().empty()) typed.setText("0");
-    other1.setText("0");
-    other2.setText("0");
-    ConvertConcentration(program());
-  });
+  if (typed.text().empty()) typed.setText("0");
+  other1.setText("0");
+  other2.setText("0");
+  ConvertConcentration(program());
 }
 
 void Ex2aAsk::Return_Click() {

@@ -6,7 +6,6 @@
 #include "exercises/biogeochem/buffering_pictures.h"
 #include "exercises/biogeochem/concentration_model.h"
 #include "platform/conversions.h"
-#include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 
 namespace sylvandra {
@@ -46,11 +45,8 @@ Ex2bAsk::Ex2bAsk(Program& program)
 }
 
 void Ex2bAsk::Arrow_Click(int index) {
-  // A calculation that cannot be shown leaves the pH as it was, too.
-  WriteAllOrNothing({&pH}, [&] {
-    pH.setText(PlainText(index + 3));
-    Calculate_Click();
-  });
+  pH.setText(PlainText(index + 3));
+  Calculate_Click();
 }
 
 void Ex2bAsk::pCO2_Change() {
@@ -62,7 +58,6 @@ void Ex2bAsk::Calculate_Click() {
   RequireNumbers({&pCO2});
   if (pH.text().empty()) return;
   const double h = std::pow(10.0, -pH.number());
-  // Both results are computed before either box changes.
   const double aluminium = BufferedAluminium(h);
   if (!std::isfinite(aluminium)) throw pH.failure("gives too much aluminium to compute");
   const bool withBicarbonate = !pCO2.text().empty();

@@ -51,8 +51,6 @@ void Ex2cAsk::EnteredFromChapter(int chapterIndex) {
 }
 
 void Ex2cAsk::Command1_Click() {
-  // Everything is read, in the order the run needs it, before anything changes: a box that
-  // cannot be computed with leaves the pools, the results and the graph as they were.
   WatershedInputs in;
   in.ramp = DepRamp.text() == "y" || DepRamp.text() == "Y";
   in.noRamp = DepRamp.text() == "N" || DepRamp.text() == "n";
@@ -73,19 +71,18 @@ void Ex2cAsk::Command1_Click() {
   // The watershed's number is shown for the student, not computed with.
   RequireNumbers({&WS});
 
-  WatershedPools next = pools;
-  const WatershedRun run = RunWatershedModel(next, in);
+  const WatershedRun run = RunWatershedModel(pools(), in);
   if (run.overflowYear != 0) {
     throw RuntimeFailure("Execute: the watershed pools leave the range of numbers in year " +
                          std::to_string(run.overflowYear));
   }
-  pools = next;
-  T = run.series;
-  M = WatershedScales(T);
+  SeriesNames names;
   for (int i = 1; i <= kWatershedSeries; ++i) names[static_cast<size_t>(i)] = kSeriesNames[i];
 
   program().form<outpt>().Hide();
-  GraphSteps(program(), "Years", names, kWatershedYears, kWatershedSeries, kWatershedYears, T, M);
+  T() = run.series;
+  GraphSteps(program(), "Years", names, kWatershedYears, kWatershedSeries, kWatershedYears, T(),
+             WatershedScales(T()));
 }
 
 void Ex2cAsk::Command2_Click() {
@@ -113,10 +110,11 @@ void Ex2cAsk::LoadWatershed(int watershed) {
   Ozone.setText("30");
   // The exchanger is worked out afresh by every run; the rest starts from the preset.
   const WatershedPools preset = WatershedPreset(watershed);
-  pools.S = preset.S;
-  pools.U = preset.U;
-  pools.Wb = preset.Wb;
-  pools.K = preset.K;
+  WatershedPools& kept = pools();
+  kept.S = preset.S;
+  kept.U = preset.U;
+  kept.Wb = preset.Wb;
+  kept.K = preset.K;
 }
 
 void Ex2cAsk::Command6_Click() {

@@ -77,12 +77,14 @@ class Ex2cAsk : public Window {
   Control& Command1 = addButton("Command1", "Execute", {6720, 2820, 1935, 435});
   Control& Command6 = addButton("Command6", "Return", {6720, 3360, 1935, 435});
 
-  // Kept between runs; the watershed buttons reset the solution pools.
-  WatershedPools pools;
-  // The last run: T(series, year), the scale of each series and the series names.
-  SeriesData T{};
-  SeriesValues M{};
-  SeriesNames names;
+  // Program-wide, so that a refused run leaves them as they were: the pools the next run starts
+  // from (the watershed buttons reset the solution pools) and the last run's T(series, year).
+  struct Kept {
+    WatershedPools pools;
+    SeriesData T{};
+  };
+  WatershedPools& pools() { return program().state<Kept>().pools; }
+  SeriesData& T() { return program().state<Kept>().T; }
 };
 
 }  // namespace sylvandra

@@ -61,8 +61,7 @@ void Ex3Ask::D21Run_Click() {
   // The untouched window (before a preset) has nothing to run.
   if (Soil.text() == " ") return;
 
-  // Every box is read before anything changes, in the order the first year reads them, so that
-  // a box that is not a number stops the run with the graph and the shared series as they were.
+  // Every box is read in the order the first year reads them.
   NitrogenInputs in;
   in.soil = PoolReading(Soil);
   in.veg = PoolReading(Veg);

@@ -16,7 +16,6 @@ Ex41Ask::Ex41Ask(Program& program)
 }
 
 void Ex41Ask::Command2_Click() {
-  // The whole table is made before the output window changes: a refused run leaves the last one.
   const std::vector<std::string> lines = LitterTable(E.val(), C.val(), L.val(), N.val());
   Outpt2& output = program().form<Outpt2>();
   output.Show();

@@ -5,6 +5,7 @@
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
 #include "plot/output/output_windows.h"
+#include "plot/plot_record.h"
 
 namespace sylvandra {
 
@@ -63,15 +64,17 @@ void EX42Ask::Command2_Click() {
   Window& output = program().form<outpt>();
   output.Show();
   output.surface().Cls();
+  // Series 1..5 (E, C, LC, P, NMin) by recorded point 1..300.
+  SeriesData Y{};
   for (int s = 1; s <= 5; ++s) {
     for (int t = 1; t <= run.points; ++t) {
       Y[static_cast<size_t>(s)][static_cast<size_t>(t)] =
           run.series[static_cast<size_t>(s)][static_cast<size_t>(t)];
     }
   }
-  Scales = {0, 2500, 2500, 2500, 50000, 20};
-  Names = {"", "     E", "     C", "    LC", "     P", "  NMin"};
-  GraphSteps(program(), "Time", Names, run.points, 5, run.points, Y, Scales);
+  const SeriesValues scales = {0, 2500, 2500, 2500, 50000, 20};
+  const SeriesNames names = {"", "     E", "     C", "    LC", "     P", "  NMin"};
+  GraphSteps(program(), "Time", names, run.points, 5, run.points, Y, scales);
 
   Surface& surface = output.surface();
   surface.CurrentX = 0.3 * surface.ScaleWidth();

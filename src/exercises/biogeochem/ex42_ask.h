@@ -11,7 +11,6 @@
 
 #include "platform/program.h"
 #include "platform/window.h"
-#include "plot/plot_record.h"
 
 namespace sylvandra {
 
@@ -41,11 +40,6 @@ class EX42Ask : public Window {
 
   // Group captions and field captions.
   ControlArray& Label1 = array("Label1");
-
-  // The window's own series table: series 1..5 (E, C, LC, P, NMin) by recorded point 1..300.
-  SeriesData Y{};
-  SeriesNames Names;
-  SeriesValues Scales{};
 };
 
 }  // namespace sylvandra

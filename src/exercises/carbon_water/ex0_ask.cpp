@@ -39,8 +39,6 @@ Ex0Ask::Ex0Ask(Program& program)
 }
 
 void Ex0Ask::Command1_Click() {
-  // The fields are read once: nothing changes them during the run. A refused field leaves
-  // the previous graph as it was.
   const double initialPool = SOM.val();
   if (!(std::fabs(initialPool) <= kSomLargestPool)) {
     throw SOM.failure("is too large a pool for the model (at most 1E+300 g/m2)");
@@ -52,11 +50,12 @@ void Ex0Ask::Command1_Click() {
   output.setVisible(false);
   const SomRun run = RunSomBalance(initialPool, inputs, turnover);
   static_assert(kSomPoints <= kMaxPoints);
-  for (int t = 1; t <= kSomPoints; ++t) SomY[1][t] = run.pool[t];
-  SomName[1] = "SOM";
+  Series& s = series();
+  for (int t = 1; t <= kSomPoints; ++t) s.SomY[1][t] = run.pool[t];
+  s.SomName[1] = "SOM";
 
   // A run stopped early is drawn over the years it reached.
-  GraphSOM("Years", SomName, run.points, 1, run.points, SomY);
+  GraphSOM("Years", s.SomName, run.points, 1, run.points, s.SomY);
 
   Surface& surface = output.surface();
   const double W = surface.ScaleWidth();
@@ -66,7 +65,7 @@ void Ex0Ask::Command1_Click() {
   surface.Print("Equilibrium Reached in Year " + PlainText(run.equilibriumYear));
   surface.CurrentX = 0.4 * W;
   surface.CurrentY = H - 300;
-  surface.Print("At SOM = " + CutNumberText(SomY[1][run.points], 8));
+  surface.Print("At SOM = " + CutNumberText(s.SomY[1][run.points], 8));
 
   if (run.tooLarge) {
     program().MsgBox("The run stopped after year " + std::to_string(run.points - 1) +
@@ -83,6 +82,7 @@ void Ex0Ask::Command2_Click() {
 void Ex0Ask::GraphSOM(const std::string& title, const SeriesNames& names, double xMax, int nSeries,
                       int nPoints, SeriesData& data) {
   RequirePlotSize("GraphSOM", nSeries, nPoints);
+  SeriesValues& SomMax = series().SomMax;
   for (int i = 1; i <= nSeries; ++i) {
     SomMax[i] = 0;
     for (int t = 1; t <= nPoints; ++t) {

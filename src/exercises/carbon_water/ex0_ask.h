@@ -34,11 +34,15 @@ class Ex0Ask : public Window {
   Control& Label4 = addLabel("Label4", "Turnover Rate    fraction/yr", {480, 4080, 2175, 255});
   Control& TurnOvr = addTextBox("TurnOvr", "0", {480, 4680, 1335, 375}).setLabel("Turnover Rate");
 
-  // Series 1, points 1..300: the pool over the years (point t after t - 1 years).
-  SeriesData SomY{};
-  SeriesNames SomName;
-  // Scale maxima by series, computed by GraphSOM.
-  SeriesValues SomMax{};
+  // The window's series, program-wide so that a refused run leaves them as they were.
+  struct Series {
+    // Series 1, points 1..300: the pool over the years (point t after t - 1 years).
+    SeriesData SomY{};
+    SeriesNames SomName;
+    // Scale maxima by series, computed by GraphSOM.
+    SeriesValues SomMax{};
+  };
+  Series& series() { return program().state<Series>(); }
 };
 
 }  // namespace sylvandra

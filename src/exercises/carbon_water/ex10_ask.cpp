@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "exercises/carbon_water/carbon_balance_model.h"
-#include "platform/field_rollback.h"
 #include "plot/graph.h"
 #include "plot/output/output_windows.h"
 
@@ -60,14 +59,10 @@ void Ex10Ask::Form_Load() {
 }
 
 void Ex10Ask::CalcGCE_Click() {
-  std::vector<Control*> column;
-  for (int r = 0; r < kHours; ++r) column.push_back(&GCE(r));
-  WriteAllOrNothing(column, [&] {
-    for (int r = 0; r < kHours; ++r) {
-      const double darkRespiration = DarkResp.val();
-      GCE(r).setNumber(GrossCarbonExchange(NEE(r).val(), darkRespiration));
-    }
-  });
+  for (int r = 0; r < kHours; ++r) {
+    const double darkRespiration = DarkResp.val();
+    GCE(r).setNumber(GrossCarbonExchange(NEE(r).val(), darkRespiration));
+  }
 }
 
 std::vector<double> Ex10Ask::ColumnValues(const ControlArray& column) const {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/field_rollback.h"
 #include "plot/graph.h"
 #include "plot/output/output_windows.h"
 
@@ -73,23 +72,16 @@ EX11Ask::EX11Ask(Program& program)
 void EX11Ask::CalcTots_Click() {
   // The concentrations are for the worksheet, but they are the student's numbers all the same.
   for (int y = 0; y < kYears; ++y) RequireNumbers({&NInCon(y), &NConc(y)});
-  std::vector<Control*> totals;
   for (int y = 0; y < kYears; ++y) {
-    totals.push_back(&TotPrec(y));
-    totals.push_back(&TotRunoff(y));
+    TotPrec(y).setText("0");
+    TotRunoff(y).setText("0");
   }
-  WriteAllOrNothing(totals, [&] {
-    for (int y = 0; y < kYears; ++y) {
-      TotPrec(y).setText("0");
-      TotRunoff(y).setText("0");
-    }
-    // The running totals live in the boxes themselves, written back after every month.
-    for (int i = 0; i < kMonths; ++i) {
-      const int y = i / 12;
-      TotPrec(y).setNumber(Prec1(i).val() + TotPrec(y).number());
-      TotRunoff(y).setNumber(Runoff1(i).val() + TotRunoff(y).number());
-    }
-  });
+  // The running totals live in the boxes themselves, written back after every month.
+  for (int i = 0; i < kMonths; ++i) {
+    const int y = i / 12;
+    TotPrec(y).setNumber(Prec1(i).val() + TotPrec(y).number());
+    TotRunoff(y).setNumber(Runoff1(i).val() + TotRunoff(y).number());
+  }
 }
 
 void EX11Ask::GraphAll_Click() {

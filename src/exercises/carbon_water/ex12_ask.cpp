@@ -5,7 +5,6 @@
 
 #include "exercises/carbon_water/photosynthesis_model.h"
 #include "platform/conversions.h"
-#include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 #include "plot/utils.h"
 
@@ -86,7 +85,6 @@ EX12Ask::EX12Ask(Program& program)
 }
 
 void EX12Ask::Command1_Click() {
-  // The inputs that cannot be computed with are refused before any result changes.
   const double foliarN = FoliarN.number();
   if (!(foliarN > 0)) {
     throw RuntimeFailure(FoliarN.label() + ": must be greater than 0 (got " +
@@ -103,44 +101,42 @@ void EX12Ask::Command1_Click() {
                          QuotedText(VPD.text()) + ")");
   }
 
-  WriteAllOrNothing({&SLA, &NetPsn, &WUE, &Transpiration}, [&] {
-    SLA.setText(FixedWidthText(SLA, SpecificLeafArea(foliarN), 6));
-    NetPsn.setText(
-        FixedWidthText(NetPsn, PhotosyntheticCapacity(foliarN) * LightResponse(par, foliarN), 5));
+  SLA.setText(FixedWidthText(SLA, SpecificLeafArea(foliarN), 6));
+  NetPsn.setText(
+      FixedWidthText(NetPsn, PhotosyntheticCapacity(foliarN) * LightResponse(par, foliarN), 5));
 
-    if (!Temperature.text().empty()) {
-      const double temperature = Temperature.val();
-      if (temperature > 0) {
-        NetPsn.setNumber(TemperatureResponse(temperature) * NetPsn.leadingNumber());
-      } else {
-        NetPsn.setText("0");
-      }
-    }
-
-    const double vpd = VPD.val();
-    if (VPDYes.value() != 0 && vpd != 0) {
-      NetPsn.setNumber(NetPsn.leadingNumber() * VapourPressureResponse(vpd));
-    }
-
-    if (vpd != 0) {
-      WUE.setNumber(WaterUseRatio(vpd));
-      WUE.setText(FixedWidthText(WUE, WaterUseEfficiency(WUE.leadingNumber()), 6));
-      if (WUE.leadingNumber() == 0) {
-        throw RuntimeFailure(Transpiration.label() + ": division by zero (" + WUE.label() +
-                             " shows 0 for a VPD of '" + VPD.text() + "')");
-      }
-      Transpiration.setText(FixedWidthText(
-          Transpiration, LeafTranspiration(NetPsn.leadingNumber(), WUE.leadingNumber()), 6));
+  if (!Temperature.text().empty()) {
+    const double temperature = Temperature.val();
+    if (temperature > 0) {
+      NetPsn.setNumber(TemperatureResponse(temperature) * NetPsn.leadingNumber());
     } else {
-      WUE.setText("infinte");
-      Transpiration.setText("0");
+      NetPsn.setText("0");
     }
+  }
 
-    if (NetPsn.leadingNumber() <= 0) {
-      Transpiration.setText("0");
-      WUE.setText("0");
+  const double vpd = VPD.val();
+  if (VPDYes.value() != 0 && vpd != 0) {
+    NetPsn.setNumber(NetPsn.leadingNumber() * VapourPressureResponse(vpd));
+  }
+
+  if (vpd != 0) {
+    WUE.setNumber(WaterUseRatio(vpd));
+    WUE.setText(FixedWidthText(WUE, WaterUseEfficiency(WUE.leadingNumber()), 6));
+    if (WUE.leadingNumber() == 0) {
+      throw RuntimeFailure(Transpiration.label() + ": division by zero (" + WUE.label() +
+                           " shows 0 for a VPD of '" + VPD.text() + "')");
     }
-  });
+    Transpiration.setText(FixedWidthText(
+        Transpiration, LeafTranspiration(NetPsn.leadingNumber(), WUE.leadingNumber()), 6));
+  } else {
+    WUE.setText("infinte");
+    Transpiration.setText("0");
+  }
+
+  if (NetPsn.leadingNumber() <= 0) {
+    Transpiration.setText("0");
+    WUE.setText("0");
+  }
 }
 
 void EX12Ask::Command2_Click() {

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/conversions.h"
-#include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
 #include "plot/output/output_windows.h"
@@ -104,12 +103,9 @@ XYGraph EX13Ask::ClimateGraph(const HourlyClimate& climate) {
 
 void EX13Ask::ShowClimate(const HourlyClimate& climate) {
   const XYGraph graph = ClimateGraph(climate);
-  // A climate too large to draw leaves the totals and the climate of the run before.
-  WriteAllOrNothing({&TotPsn, &TotET}, [&] {
-    TotPsn.setText("");
-    TotET.setText("");
-    GraphSeriesXY(program(), graph);
-  });
+  TotPsn.setText("");
+  TotET.setText("");
+  GraphSeriesXY(program(), graph);
   program().state<HourlyClimate>() = climate;
 }
 
@@ -118,8 +114,6 @@ void EX13Ask::Command2_Click() {
 }
 
 void EX13Ask::Execute_Click() {
-  // Everything is read and worked out before anything is shown, so that a refused run leaves
-  // the totals, the climate and the graph of the run before.
   const double stemStorage = StemStorage.number();
   const double matricPotential = MatPot.number();
   const HourlyClimate climate = ReadClimate();
@@ -165,13 +159,10 @@ void EX13Ask::Execute_Click() {
         }
       }};
 
-  // The climate graph, which the day's graph would replace at once, is not drawn. A day too
-  // large to draw leaves the totals and the climate of the run before.
-  WriteAllOrNothing({&TotPsn, &TotET}, [&] {
-    TotPsn.setNumber(day.totalPhotosynthesis);
-    TotET.setNumber(day.totalTranspiration);
-    GraphSeriesXY(program(), graph);
-  });
+  // The climate graph, which the day's graph would replace at once, is not drawn.
+  TotPsn.setNumber(day.totalPhotosynthesis);
+  TotET.setNumber(day.totalTranspiration);
+  GraphSeriesXY(program(), graph);
   program().state<HourlyClimate>() = climate;
 }
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/conversions.h"
-#include "platform/field_rollback.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
 #include "plot/output/output_windows.h"
@@ -161,8 +160,6 @@ void Ex1Ask::Command2_Click() {
     return;
   }
 
-  // Everything is read and computed before any field or the graph changes, so that a run
-  // refused here leaves the results of the previous run as they were.
   const double tmax = Tmax.number();
   const double tmin = Tmin.number();
   const std::string temperatures = Tmax.label() + " " + QuotedText(Tmax.text()) + " and " +
@@ -200,42 +197,35 @@ void Ex1Ask::Command2_Click() {
                          ") drives the soil water beyond computing");
   }
 
-  std::vector<Control*> results = {&NPTotal, &TotETout};
+  TotETout.setText("0");
+  NPTotal.setText("0");
   for (int i = 1; i <= kCanopyLayers; ++i) {
-    results.push_back(&NP(i));
-    results.push_back(&AETout(i));
+    NP(i).setNumber(Int(run.netPsn[static_cast<size_t>(i)] + 0.5));
+    AETout(i).setNumber(Int(run.waterUse[static_cast<size_t>(i)] + 0.5));
+    NPTotal.setNumber(NPTotal.number() + Int(NP(i).number() + 0.5));
+    TotETout.setNumber(TotETout.number() + Int(run.waterUse[static_cast<size_t>(i)] + 0.5));
   }
-  WriteAllOrNothing(results, [&] {
-    TotETout.setText("0");
-    NPTotal.setText("0");
-    for (int i = 1; i <= kCanopyLayers; ++i) {
-      NP(i).setNumber(Int(run.netPsn[static_cast<size_t>(i)] + 0.5));
-      AETout(i).setNumber(Int(run.waterUse[static_cast<size_t>(i)] + 0.5));
-      NPTotal.setNumber(NPTotal.number() + Int(NP(i).number() + 0.5));
-      TotETout.setNumber(TotETout.number() + Int(run.waterUse[static_cast<size_t>(i)] + 0.5));
-    }
 
-    std::vector<double> days;
-    for (int d = 1; d <= kCanopyDays; ++d) days.push_back(d);
-    GraphSeriesXY(p, {.mode = "L",
-                      .title = "Day",
-                      .xs = days,
-                      .series = {{"Water", Days(run.water)},
-                                 {"MatPot", Days(run.potential)},
-                                 {"Drain", Days(run.drainage)},
-                                 {"Precip", Days(run.rain)},
-                                 {"AET", Days(run.dayWaterUse)},
-                                 {"TotPsn", Days(run.dayNetPsn)}},
-                      .xRange = {{0, kCanopyDays}},
-                      .adjustScales = [](PlotRecord& plot) {
-                        // Whole-number tops with room above the curves; the net
-                        // photosynthesis keeps its own top.
-                        for (int s = 1; s <= 5; ++s) plot.PlotMax[s] = Int(plot.PlotMax[s] + 1);
-                        plot.PlotMax[1] *= 1.15;
-                        plot.PlotMax[4] *= 1.05;
-                        plot.PlotMax[5] *= 1.1;
-                      }});
-  });
+  std::vector<double> days;
+  for (int d = 1; d <= kCanopyDays; ++d) days.push_back(d);
+  GraphSeriesXY(p, {.mode = "L",
+                    .title = "Day",
+                    .xs = days,
+                    .series = {{"Water", Days(run.water)},
+                               {"MatPot", Days(run.potential)},
+                               {"Drain", Days(run.drainage)},
+                               {"Precip", Days(run.rain)},
+                               {"AET", Days(run.dayWaterUse)},
+                               {"TotPsn", Days(run.dayNetPsn)}},
+                    .xRange = {{0, kCanopyDays}},
+                    .adjustScales = [](PlotRecord& plot) {
+                      // Whole-number tops with room above the curves; the net
+                      // photosynthesis keeps its own top.
+                      for (int s = 1; s <= 5; ++s) plot.PlotMax[s] = Int(plot.PlotMax[s] + 1);
+                      plot.PlotMax[1] *= 1.15;
+                      plot.PlotMax[4] *= 1.05;
+                      plot.PlotMax[5] *= 1.1;
+                    }});
 }
 
 void Ex1Ask::Command1_Click() {

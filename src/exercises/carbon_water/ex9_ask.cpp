@@ -86,9 +86,9 @@ void EX9Ask::Command1_Click() {
 
   // The yearly pools become step series 1..5 (atmosphere, land, shallow ocean, deep ocean,
   // biota). Rates far beyond a yearly fraction make the monthly step swing without bound; such
-  // a run is refused before the step series or the graph change.
+  // a run is refused.
   const Control* const poolFields[] = {&Atmos, &TerrEco, &ShalOcean, &DeepOcean, &BiotaOcean};
-  SeriesData steps = program().state<StepSeries>().StepY;
+  SeriesData& StepY = program().state<StepSeries>().StepY;
   for (int y = 1; y <= kCarbonYears; ++y) {
     const CarbonPools& p = run.yearEnd[static_cast<size_t>(y)];
     const double pools[] = {p.atmosphere, p.terrestrial, p.shallowOcean, p.deepOcean, p.oceanBiota};
@@ -97,11 +97,9 @@ void EX9Ask::Command1_Click() {
         throw RuntimeFailure(poolFields[s - 1]->label() +
                              ": the pool grows too large to compute by year " + std::to_string(y));
       }
-      steps[s][y] = pools[s - 1];
+      StepY[s][y] = pools[s - 1];
     }
   }
-  SeriesData& StepY = program().state<StepSeries>().StepY;
-  StepY = steps;
 
   PlotRecord& plot = program().state<PlotRecord>();
   for (int s = 1; s <= 5; ++s) {

@@ -131,8 +131,6 @@ void Ex6Ask::restartGrove(const std::string& yearShown) {
 }
 
 void Ex6Ask::Command1_Click() {
-  // Everything the run reads is checked before the grove changes, so a refused run leaves the
-  // grove, the maps and the year fields as they were.
   const double currentYear = RequireWholeNumber(CurrentYear.number(), CurrentYear);
   const double firstYear = currentYear + 1;
   // Running to the current year redraws the maps; an earlier year cannot be run to.

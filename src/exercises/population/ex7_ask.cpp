@@ -82,7 +82,6 @@ SpeciesTraits EX7Ask::ReadTraits() const {
 }
 
 void EX7Ask::Command1_Click() {
-  // Everything the run reads is checked before the stand changes.
   const SpeciesTraits traits = ReadTraits();
   const double years = nyr.val();
   // A run of a million years would hold the program for hours between two pauses.
