@@ -66,7 +66,7 @@ struct Extent {
         break;
       case MarkKind::Text:
         add(m.x1, m.y1);
-        add(m.x1 + m.font.TextWidth(m.text), m.y1 + m.font.LineHeight());
+        add(m.x1 + m.font.TextWidth(m.text), m.y1 + m.font.lineHeight());
         break;
     }
   }
@@ -119,7 +119,7 @@ std::uint64_t Fnv1a64(std::string_view bytes, std::uint64_t hash) {
 
 std::string DrawingHash(const Surface& surface) {
   std::uint64_t hash = kFnvOffset;
-  for (const Mark& mark : surface.Marks()) hash = Fnv1a64(CanvasLine(mark) + "\n", hash);
+  for (const Mark& mark : surface.marks()) hash = Fnv1a64(CanvasLine(mark) + "\n", hash);
   hash = Fnv1a64(DrawingStateLine(surface) + "\n", hash);
   char digits[17];
   std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
@@ -127,12 +127,12 @@ std::string DrawingHash(const Surface& surface) {
 }
 
 void PrintCanvas(const Surface& surface, std::ostream& out) {
-  for (const Mark& mark : surface.Marks()) out << CanvasLine(mark) << "\n";
+  for (const Mark& mark : surface.marks()) out << CanvasLine(mark) << "\n";
   out << "end canvas" << std::endl;
 }
 
 void PrintDigest(const Surface& surface, std::string_view target, std::ostream& out) {
-  const std::vector<Mark>& marks = surface.Marks();
+  const std::vector<Mark>& marks = surface.marks();
   // Counted by kind, colour and layer; the keys sort the lines the same way every time.
   std::map<std::string, int> counts;
   Extent extent;

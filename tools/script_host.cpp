@@ -5,13 +5,13 @@
 
 namespace sylvandra::script {
 
-int ScriptHost::MessageBox(const std::string& prompt, int /*buttons*/, const std::string& title) {
+int ScriptHost::messageBox(const std::string& prompt, int /*buttons*/, const std::string& title) {
   out_ << "msgbox {\"title\":" << JsonString(title) << ",\"prompt\":" << JsonString(prompt) << "}"
        << std::endl;
   return 1;
 }
 
-std::string ScriptHost::InputBox(const std::string& prompt, const std::string& title,
+std::string ScriptHost::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
   std::string reply = defaultText;
   if (!answers_.empty()) {
@@ -23,16 +23,16 @@ std::string ScriptHost::InputBox(const std::string& prompt, const std::string& t
   return reply;
 }
 
-void ScriptHost::ProgramEnded() {
+void ScriptHost::programEnded() {
   ended_ = true;
   out_ << "end" << std::endl;
 }
 
-void ScriptHost::ReportFailure(const Window& window, const std::string& message) {
-  PrintError(window.name(), message);
+void ScriptHost::reportFailure(const Window& window, const std::string& message) {
+  printError(window.name(), message);
 }
 
-void ScriptHost::PrintError(const std::string& windowName, const std::string& message) {
+void ScriptHost::printError(const std::string& windowName, const std::string& message) {
   out_ << "error {\"window\":" << JsonString(windowName) << ",\"message\":" << JsonString(message)
        << "}" << std::endl;
 }

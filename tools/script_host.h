@@ -16,16 +16,16 @@ class ScriptHost : public Host {
   explicit ScriptHost(std::ostream& out) : out_(out) {}
 
   // The reply to the next input box; nothing means the box is cancelled.
-  void QueueAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
+  void queueAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
   bool ended() const { return ended_; }
 
-  int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
-  std::string InputBox(const std::string& prompt, const std::string& title,
+  int messageBox(const std::string& prompt, int buttons, const std::string& title) override;
+  std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
-  void ProgramEnded() override;
-  void ReportFailure(const Window& window, const std::string& message) override;
+  void programEnded() override;
+  void reportFailure(const Window& window, const std::string& message) override;
   // The line `error {"window":...,"message":...}`.
-  void PrintError(const std::string& windowName, const std::string& message);
+  void printError(const std::string& windowName, const std::string& message);
 
  private:
   std::ostream& out_;

@@ -109,77 +109,77 @@ class ScriptInterpreter::Commands {
   bool ended() const { return host_.ended(); }
   void flush() { out_.flush(); }
 
-  void Execute(std::string_view line) {
+  void execute(std::string_view line) {
     const auto blank = line.find(' ');
     const std::string_view command = line.substr(0, blank);
     const std::string_view rest =
         blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
     if (command == "click") {
-      Control& control = RequireControl(ParseTarget(rest, false));
-      if (!Reachable(control, "clicked")) return;
+      Control& control = requireControl(parseTarget(rest, false));
+      if (!reachable(control, "clicked")) return;
       stage_.act([&] { program_.click(control); });
     } else if (command == "type") {
       const auto space = rest.find(' ');
       const std::string_view targetText = rest.substr(0, space);
       const std::string text =
-          space == std::string_view::npos ? std::string() : ParseText(rest.substr(space + 1));
-      Control& control = RequireControl(ParseTarget(targetText, false));
-      if (!Reachable(control, "typed into")) return;
+          space == std::string_view::npos ? std::string() : parseText(rest.substr(space + 1));
+      Control& control = requireControl(parseTarget(targetText, false));
+      if (!reachable(control, "typed into")) return;
       stage_.act([&] { program_.type(control, text); });
     } else if (command == "focus") {
-      Control& control = RequireControl(ParseTarget(rest, false));
-      if (!Reachable(control, "focused")) return;
+      Control& control = requireControl(parseTarget(rest, false));
+      if (!reachable(control, "focused")) return;
       stage_.act([&] { program_.focus(control); });
     } else if (command == "key") {
       const auto space = rest.find(' ');
       if (space == std::string_view::npos) throw ScriptError("key needs a window and a key");
-      Target target = ParseTarget(rest.substr(0, space), false);
+      Target target = parseTarget(rest.substr(0, space), false);
       if (target.control) throw ScriptError("key takes a window, not a control");
       const std::string_view keyName = rest.substr(space + 1);
       if (!IsKeyName(keyName)) throw ScriptError("unknown key '" + std::string(keyName) + "'");
       if (!target.window->visible()) {
-        Refuse(*target.window, std::string(keyName) + " cannot be pressed: the window " +
+        refuse(*target.window, std::string(keyName) + " cannot be pressed: the window " +
                                    target.window->name() + " is not shown");
         return;
       }
       stage_.act([&] { program_.key(*target.window, keyName); });
     } else if (command == "focused") {
-      out_ << JsonString(FocusedTarget()) << std::endl;
+      out_ << JsonString(focusedTarget()) << std::endl;
     } else if (command == "answer") {
       if (blank == std::string_view::npos) {
-        host_.QueueAnswer(std::nullopt);
+        host_.queueAnswer(std::nullopt);
       } else {
-        host_.QueueAnswer(ParseText(rest));
+        host_.queueAnswer(parseText(rest));
       }
     } else if (command == "get") {
-      out_ << Get(ParseTarget(rest, true)) << std::endl;
+      out_ << get(parseTarget(rest, true)) << std::endl;
     } else if (command == "canvas") {
-      PrintCanvas(RequireSurface(ParseTarget(rest, false)), out_);
+      PrintCanvas(RequireSurface(parseTarget(rest, false)), out_);
     } else if (command == "digest") {
-      const Surface& surface = RequireSurface(ParseTarget(rest, false));
+      const Surface& surface = RequireSurface(parseTarget(rest, false));
       PrintDigest(surface, rest, out_);
       if (options_.canvasAfterDigest) PrintCanvas(surface, out_);
     } else if (command == "controls") {
-      PrintControls(RequireWindow(rest, command));
+      printControls(requireWindow(rest, command));
     } else if (command == "png") {
       const auto space = rest.find(' ');
       if (space == std::string_view::npos) throw ScriptError("png needs a window and a file");
-      Target target = ParseTarget(rest.substr(0, space), false);
+      Target target = parseTarget(rest.substr(0, space), false);
       if (target.control) throw ScriptError("png takes a window, not a control");
-      WritePng(*target.window, ParseText(rest.substr(space + 1)), "png");
+      writePng(*target.window, parseText(rest.substr(space + 1)), "png");
     } else if (command == "hover") {
-      Hover(rest);
+      hover(rest);
     } else if (command == "keep" || command == "unkeep") {
-      Window& window = RequireWindow(rest, command);
+      Window& window = requireWindow(rest, command);
       if (command == "keep") {
         KeepRun(window);
       } else {
         ClearKeptRun(window);
       }
     } else if (command == "export") {
-      Export(rest);
+      exportFile(rest);
     } else if (command == "resize") {
-      Resize(rest);
+      resize(rest);
     } else {
       throw ScriptError("unknown command '" + std::string(command) + "'");
     }
@@ -187,7 +187,7 @@ class ScriptInterpreter::Commands {
 
  private:
   // The words of `text` split at blanks; the last takes the rest of the line when `rest`.
-  static std::vector<std::string_view> Words(std::string_view text, size_t count) {
+  static std::vector<std::string_view> splitWords(std::string_view text, size_t count) {
     std::vector<std::string_view> words;
     while (words.size() + 1 < count) {
       const auto space = text.find(' ');
@@ -199,13 +199,13 @@ class ScriptInterpreter::Commands {
     return words;
   }
 
-  Window& RequireWindow(std::string_view text, std::string_view command) {
-    const Target target = ParseTarget(text, false);
+  Window& requireWindow(std::string_view text, std::string_view command) {
+    const Target target = parseTarget(text, false);
     if (target.control) throw ScriptError(std::string(command) + " takes a window, not a control");
     return *target.window;
   }
 
-  static double ParseNumber(std::string_view text, std::string_view what) {
+  static double parseNumber(std::string_view text, std::string_view what) {
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
@@ -214,11 +214,11 @@ class ScriptInterpreter::Commands {
     return value;
   }
 
-  void Hover(std::string_view rest) {
-    const auto words = Words(rest, 3);
+  void hover(std::string_view rest) {
+    const auto words = splitWords(rest, 3);
     if (words.size() != 3) throw ScriptError("hover needs a window, X and Y");
-    Window& window = RequireWindow(words[0], "hover");
-    const auto readout = ReadOut(window, ParseNumber(words[1], "X"), ParseNumber(words[2], "Y"));
+    Window& window = requireWindow(words[0], "hover");
+    const auto readout = ReadOut(window, parseNumber(words[1], "X"), parseNumber(words[2], "Y"));
     if (!readout) {
       out_ << "readout null" << std::endl;
       return;
@@ -228,15 +228,15 @@ class ScriptInterpreter::Commands {
          << "}" << std::endl;
   }
 
-  void Export(std::string_view rest) {
-    const auto words = Words(rest, 3);
+  void exportFile(std::string_view rest) {
+    const auto words = splitWords(rest, 3);
     if (words.size() != 3) throw ScriptError("export needs a window, a format and a file");
-    Window& window = RequireWindow(words[0], "export");
-    const std::string file = ParseText(words[2]);
+    Window& window = requireWindow(words[0], "export");
+    const std::string file = parseText(words[2]);
     const std::string_view format = words[1];
     std::string content;
     if (format == "png") {
-      WritePng(window, file, "export");
+      writePng(window, file, "export");
       return;
     } else if (format == "svg") {
       content = WindowSvg(window);
@@ -257,19 +257,19 @@ class ScriptInterpreter::Commands {
     if (!stream.flush()) throw ScriptError("export: cannot write " + file);
   }
 
-  void Resize(std::string_view rest) {
-    const auto words = Words(rest, 3);
+  void resize(std::string_view rest) {
+    const auto words = splitWords(rest, 3);
     if (words.size() != 3) throw ScriptError("resize needs a window, a width and a height");
-    Window& window = RequireWindow(words[0], "resize");
-    const double width = ParseNumber(words[1], "width");
-    const double height = ParseNumber(words[2], "height");
+    Window& window = requireWindow(words[0], "resize");
+    const double width = parseNumber(words[1], "width");
+    const double height = parseNumber(words[2], "height");
     if (!(width >= 1 && height >= 1 && width <= 8000 && height <= 8000)) {
       throw ScriptError("resize: a size from 1 to 8000 pixels is needed");
     }
     viewSizes_[&window] = {static_cast<int>(width), static_cast<int>(height)};
   }
 
-  void WritePng(Window& window, const std::string& file, std::string_view command) {
+  void writePng(Window& window, const std::string& file, std::string_view command) {
     std::optional<std::pair<int, int>> size;
     if (const auto found = viewSizes_.find(&window); found != viewSizes_.end()) {
       size = found->second;
@@ -280,7 +280,7 @@ class ScriptInterpreter::Commands {
     }
   }
 
-  static std::string ParseText(std::string_view text) {
+  static std::string parseText(std::string_view text) {
     if (!text.empty() && text.front() == '"') {
       if (auto parsed = ParseJsonString(text)) return *parsed;
       throw ScriptError("malformed JSON string " + std::string(text));
@@ -288,7 +288,7 @@ class ScriptInterpreter::Commands {
     return std::string(text);
   }
 
-  Target ParseTarget(std::string_view text, bool allowProperty) {
+  Target parseTarget(std::string_view text, bool allowProperty) {
     if (text.empty()) throw ScriptError("missing target");
     std::vector<std::string_view> parts;
     size_t start = 0;
@@ -329,7 +329,7 @@ class ScriptInterpreter::Commands {
 
   // "WINDOW.CONTROL(INDEX)" of the control with the keyboard focus in the active window; the
   // window's name alone when none of its controls has it, empty when no window is shown.
-  std::string FocusedTarget() const {
+  std::string focusedTarget() const {
     const Window* window = program_.activeWindow();
     if (!window) return "";
     const Control* control = window->focusedControl();
@@ -339,19 +339,19 @@ class ScriptInterpreter::Commands {
 
   // A person cannot act on what is not shown or not enabled: the driver refuses it with an error
   // line naming the control, and the script goes on.
-  bool Reachable(const Control& control, std::string_view action) {
+  bool reachable(const Control& control, std::string_view action) {
     const std::string why = WhyUnreachable(control);
     if (why.empty()) return true;
-    Refuse(control.window(),
+    refuse(control.window(),
            control.qualifiedName() + " cannot be " + std::string(action) + ": " + why);
     return false;
   }
 
-  void Refuse(const Window& window, const std::string& message) {
-    host_.PrintError(window.name(), message);
+  void refuse(const Window& window, const std::string& message) {
+    host_.printError(window.name(), message);
   }
 
-  void PrintControls(const Window& window) {
+  void printControls(const Window& window) {
     auto boolean = [](bool value) { return value ? "true" : "false"; };
     for (const auto& c : window.controls()) {
       const bool isText = c->kind() == ControlKind::TextBox;
@@ -372,12 +372,12 @@ class ScriptInterpreter::Commands {
     return *surface;
   }
 
-  static Control& RequireControl(const Target& target) {
+  static Control& requireControl(const Target& target) {
     if (!target.control) throw ScriptError("the target must be a control");
     return *target.control;
   }
 
-  std::string Get(const Target& target) {
+  std::string get(const Target& target) {
     if (target.property.empty()) {
       if (!target.control) return JsonString(target.window->caption());
       const Control& c = *target.control;
@@ -399,7 +399,7 @@ class ScriptInterpreter::Commands {
       if (is("Height")) return JsonNumber(c.height());
       if (is("Text")) return JsonString(c.text());
       if (is("Caption")) return JsonString(c.caption());
-      if (c.surfaceIfAny()) return SurfaceProperty(*c.surfaceIfAny(), p);
+      if (c.surfaceIfAny()) return surfaceProperty(*c.surfaceIfAny(), p);
     } else {
       const Window& w = *target.window;
       if (is("Visible")) return boolean(w.visible());
@@ -409,12 +409,12 @@ class ScriptInterpreter::Commands {
       if (is("Top")) return JsonNumber(w.top());
       if (is("Width")) return JsonNumber(w.width());
       if (is("Height")) return JsonNumber(w.height());
-      return SurfaceProperty(w.surface(), p);
+      return surfaceProperty(w.surface(), p);
     }
     throw ScriptError("unknown property '" + std::string(p) + "'");
   }
 
-  static std::string SurfaceProperty(const Surface& s, std::string_view p) {
+  static std::string surfaceProperty(const Surface& s, std::string_view p) {
     auto is = [&](std::string_view name) { return EqualsIgnoringCase(p, name); };
     if (is("ScaleWidth")) return JsonNumber(s.ScaleWidth());
     if (is("ScaleHeight")) return JsonNumber(s.ScaleHeight());
@@ -447,7 +447,7 @@ void ScriptInterpreter::execute(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (line.empty() || line.front() == '#') return;
   if (line.find_first_not_of(" \t") == std::string_view::npos) return;
-  commands_->Execute(line);
+  commands_->execute(line);
 }
 
 bool ScriptInterpreter::executeLine(std::string line, int number, std::ostream& errors) {

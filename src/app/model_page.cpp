@@ -25,12 +25,12 @@ const ModelPageSource* SourceFor(std::string_view window) {
 // made in one.
 class QuietHost : public Host {
  public:
-  int MessageBox(const std::string&, int, const std::string&) override { return 1; }
-  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+  int messageBox(const std::string&, int, const std::string&) override { return 1; }
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override {
     return "";
   }
-  void ProgramEnded() override {}
-  void ReportFailure(const Window&, const std::string&) override {}
+  void programEnded() override {}
+  void reportFailure(const Window&, const std::string&) override {}
 };
 
 bool Overlaps(const Rect& a, const Rect& b) {
@@ -103,11 +103,11 @@ std::string Reflow(std::string_view text) {
 
 ModelPage::ModelPage(Program& program)
     : Window(program, kName, "How the model works", {600, 600, 9600, 7080}) {
-  Text.setFont(Font::Face("MS Sans Serif", 9.75));
+  Text.setFont(Font::face("MS Sans Serif", 9.75));
   Return.onClick = [this] { Return_Click(); };
 }
 
-bool ModelPage::ShowFor(const Window& exercise) {
+bool ModelPage::showFor(const Window& exercise) {
   const std::string text = ModelPageText(exercise);
   if (text.empty()) return false;
   setCaption("How the model works: " + exercise.caption());
@@ -146,14 +146,14 @@ std::string ModelPageText(const Window& exercise) {
 void InstallModelPages(Program& program) {
   program.onHelp = [&program](Window& window) {
     if (window.name() == ModelPage::kName) return;
-    program.form<ModelPage>().ShowFor(window);
+    program.form<ModelPage>().showFor(window);
   };
   program.onWindowCreated = [&program](Window& window) {
     if (!SourceFor(window.name())) return;
     Control& button = window.addProgramButton("ModelHelp", "?", HelpButtonPlace(window));
     button.setLabel("How the model works");
     Window* exercise = &window;
-    button.onClick = [&program, exercise] { program.form<ModelPage>().ShowFor(*exercise); };
+    button.onClick = [&program, exercise] { program.form<ModelPage>().showFor(*exercise); };
   };
 }
 

@@ -19,7 +19,7 @@ class ModelPage : public Window {
   explicit ModelPage(Program& program);
 
   // Shows the page of the exercise window; false (nothing shown) for a window without one.
-  bool ShowFor(const Window& exercise);
+  bool showFor(const Window& exercise);
   void Return_Click();
 
   Control& Text = addTextBox("Text", "", {120, 120, 9360, 6240})

@@ -12,8 +12,8 @@ D81Eval::D81Eval(Program& program)
   Command1.onClick = [this] { Command1_Click(); };
 }
 
-void D81Eval::StartSection(double top, double bottom) {
-  surface().Box(0, top, surface().ScaleWidth(), bottom, backColor(), true);
+void D81Eval::startSection(double top, double bottom) {
+  surface().box(0, top, surface().ScaleWidth(), bottom, backColor(), true);
   surface().CurrentX = 0;
   surface().CurrentY = top;
 }

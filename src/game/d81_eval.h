@@ -21,7 +21,7 @@ class D81Eval : public Window {
 
   void Command1_Click();
   // Paints over a section's lines and places the print position at its top.
-  void StartSection(double top, double bottom);
+  void startSection(double top, double bottom);
 
   Control& Label1 = addLabel("Label1", "Financial Evaluation", {240, 240, 3600, 255});
   Control& Label2 = addLabel("Label2", "Environmental Evaluation", {240, 2760, 3600, 255});

@@ -134,7 +134,7 @@ bool EnvironmentalEvaluation(Program& program) {
     sum += loss;
   }
   const double average = sum / kCompartments;
-  program.form<D81Eval>().StartSection(kEnvironmentalTop, kEnvironmentalBottom);
+  program.form<D81Eval>().startSection(kEnvironmentalTop, kEnvironmentalBottom);
 
   if (game.NitrateStandard == 0 && largest > kComplaintLevel) {
     if (game.FishKillStage == 0) {
@@ -267,7 +267,7 @@ void ExecuteManagementPlan(Program& program) {
 
   D81Eval& eval = program.form<D81Eval>();
   eval.Show();
-  eval.StartSection(kFinancialTop, kFinancialBottom);
+  eval.startSection(kFinancialTop, kFinancialBottom);
   if (!FinancialEvaluation(program, harvestValue)) return;
   ask.NetWorth.setNumber(ask.NetWorth.val() + kSavedShareOfSalary * ask.Salary.val());
   if (!EnvironmentalEvaluation(program)) return;
@@ -372,7 +372,7 @@ void EnterForestGame(Program& program) {
   if (game.over) {
     // The entry window the player came through stays open, as at the first opening.
     const bool entryShown = program.form<D81>().visible();
-    ForEachGameWindow(program, [](Window& window) { window.RestoreDesign(); });
+    ForEachGameWindow(program, [](Window& window) { window.restoreDesign(); });
     program.form<D81>().setVisible(entryShown);
     game = ForestGame{};
     program.form<D81ask>().Form_Load();

@@ -152,7 +152,7 @@ Control& Control::setEnabled(bool enabled) {
 Control& Control::setBackColor(Color color) {
   remember();
   backColor_ = color;
-  if (Surface* surface = changingSurface()) surface->SetBackColor(color);
+  if (Surface* surface = changingSurface()) surface->setBackColor(color);
   return *this;
 }
 
@@ -166,7 +166,7 @@ Control& Control::setForeColor(Color color) {
 Control& Control::setRect(Rect rect) {
   remember();
   rect_ = rect;
-  if (Surface* surface = changingSurface()) surface->SetScaleSize(rect.width, rect.height);
+  if (Surface* surface = changingSurface()) surface->setScaleSize(rect.width, rect.height);
   return *this;
 }
 
@@ -242,7 +242,7 @@ Surface& Control::surface() {
 }
 
 Control& Control::setPicture(std::shared_ptr<const Picture> picture) {
-  surface().SetPicture(std::move(picture));
+  surface().setPicture(std::move(picture));
   return *this;
 }
 

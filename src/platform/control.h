@@ -140,7 +140,7 @@ class Control {
   // What a person's click does to the control's own state before Click fires.
   void applyClick();
 
-  // The state a window puts back when it starts over as designed (see Window::RestoreDesign).
+  // The state a window puts back when it starts over as designed (see Window::restoreDesign).
   struct Design {
     std::string text, caption;
     int value = 0;

@@ -8,7 +8,7 @@ namespace sylvandra {
 
 FramePacer::FramePacer(Program& program)
     : program_(program),
-      paced_(program.host().ShowsFrames()),
+      paced_(program.host().showsFrames()),
       lastFrame_(std::chrono::steady_clock::now()) {}
 
 void FramePacer::showFrame() {

@@ -14,23 +14,23 @@ class Host {
  public:
   virtual ~Host() = default;
   // buttons: 0 = OK only. Returns the button pressed (1 = OK).
-  virtual int MessageBox(const std::string& prompt, int buttons, const std::string& title) = 0;
+  virtual int messageBox(const std::string& prompt, int buttons, const std::string& title) = 0;
   // The text entered, or the empty text when the box is cancelled.
-  virtual std::string InputBox(const std::string& prompt, const std::string& title,
+  virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) = 0;
-  virtual void ProgramEnded() = 0;
+  virtual void programEnded() = 0;
   // Shows the current state of every window while a handler is still running.
-  virtual void Repaint() {}
-  // Whether Repaint shows the windows to a person (a long animation may then keep to a frame
-  // rate); hosts without a screen return at once from Repaint.
-  virtual bool ShowsFrames() const { return false; }
+  virtual void repaint() {}
+  // Whether repaint shows the windows to a person (a long animation may then keep to a frame
+  // rate); hosts without a screen return at once from repaint.
+  virtual bool showsFrames() const { return false; }
   // Whether the person has asked the running handler to stop (on the desktop: Escape, the
   // window's Return button or its close button, pressed during a long run). A long run asks at
   // each natural boundary (the end of a simulated year) and ends there as if that year were its
   // last. The request is forgotten when the handler returns; hosts without a person never ask.
   virtual bool stopRequested() const { return false; }
   // A handler stopped on a run-time failure; message names the field and the offending text.
-  virtual void ReportFailure(const Window& window, const std::string& message) = 0;
+  virtual void reportFailure(const Window& window, const std::string& message) = 0;
 };
 
 }  // namespace sylvandra

@@ -45,7 +45,7 @@ Window& Program::create(const WindowFactory& factory) {
   Window& created = *window;
   order_.push_back(&created);
   windows_[created.name()] = std::move(window);
-  created.RecordDesign();
+  created.recordDesign();
   created.Form_Load();
   if (onWindowCreated) onWindowCreated(created);
   return created;
@@ -57,31 +57,31 @@ RandomSequence& Program::random() {
 }
 
 int Program::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
-  return host_.MessageBox(prompt, buttons, title);
+  return host_.messageBox(prompt, buttons, title);
 }
 
 std::string Program::InputBox(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) {
-  return host_.InputBox(prompt, title, defaultText);
+  return host_.inputBox(prompt, title, defaultText);
 }
 
 void Program::End() {
   if (!ended_) {
     ended_ = true;
-    host_.ProgramEnded();
+    host_.programEnded();
   }
   throw ProgramEnded();
 }
 
 void Program::Refresh() {
-  host_.Repaint();
+  host_.repaint();
   // The host has shown the transient marks (or has no screen to show them on); the surfaces
   // forget them here, so a long run that draws and refreshes keeps its memory flat whichever
   // host it runs on.
   for (Window* window : order_) {
-    window->surface().DropTransient();
+    window->surface().dropTransient();
     for (const auto& control : window->controls()) {
-      if (control->surfaceIfAny()) control->surface().DropTransient();
+      if (control->surfaceIfAny()) control->surface().dropTransient();
     }
   }
 }
@@ -127,7 +127,7 @@ bool Program::runHandler(const Window& window, const std::function<void()>& fn) 
   }
   // The person sees the failure over the windows as they were before the action.
   journal_.rollBack();
-  host_.ReportFailure(window, failure);
+  host_.reportFailure(window, failure);
   return false;
 }
 

@@ -77,12 +77,12 @@ Mark TextMark(double x, double y, std::string text, const Font& font, Color colo
 Surface::Surface(double scaleWidth, double scaleHeight, Color backColor)
     : width_(scaleWidth), height_(scaleHeight), backColor_(backColor) {}
 
-void Surface::SetScaleSize(double width, double height) {
+void Surface::setScaleSize(double width, double height) {
   width_ = width;
   height_ = height;
 }
 
-void Surface::SetBackColor(Color color) {
+void Surface::setBackColor(Color color) {
   // Changing the background clears the drawing, as on screen.
   backColor_ = color;
   Cls();
@@ -95,13 +95,13 @@ void Surface::Cls() {
   CurrentY = 0;
 }
 
-void Surface::Add(Mark mark) {
+void Surface::add(Mark mark) {
   mark.transient = !AutoRedraw;
   mark.series = Series;
   marks_.push_back(std::move(mark));
 }
 
-void Surface::AddKept(Mark mark) {
+void Surface::addKept(Mark mark) {
   RequireFinitePosition({mark.x1, mark.y1, mark.x2, mark.y2, mark.r}, "Kept run");
   mark.kept = true;
   mark.transient = false;
@@ -109,7 +109,7 @@ void Surface::AddKept(Mark mark) {
   marks_.push_back(std::move(mark));
 }
 
-bool Surface::RemoveKept() {
+bool Surface::removeKept() {
   const auto kept =
       std::remove_if(marks_.begin(), marks_.end(), [](const Mark& mark) { return mark.kept; });
   if (kept == marks_.end()) return false;
@@ -120,21 +120,21 @@ bool Surface::RemoveKept() {
 
 void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color) {
   RequireFinitePosition({x1, y1, x2, y2}, "Line");
-  Add(LineMark(x1, y1, x2, y2, color.value_or(ForeColor), DrawWidth, DrawStyle));
+  add(LineMark(x1, y1, x2, y2, color.value_or(ForeColor), DrawWidth, DrawStyle));
   CurrentX = x2;
   CurrentY = y2;
 }
 
-void Surface::LineTo(double x2, double y2, std::optional<Color> color) {
+void Surface::lineTo(double x2, double y2, std::optional<Color> color) {
   Line(CurrentX, CurrentY, x2, y2, color);
 }
 
-void Surface::Box(double x1, double y1, double x2, double y2, std::optional<Color> color,
+void Surface::box(double x1, double y1, double x2, double y2, std::optional<Color> color,
                   bool filled) {
   RequireFinitePosition({x1, y1, x2, y2}, "Box");
   Mark mark = OutlineBox(x1, y1, x2, y2, color.value_or(ForeColor), DrawWidth, DrawStyle);
   mark.filled = filled;
-  Add(std::move(mark));
+  add(std::move(mark));
   CurrentX = x2;
   CurrentY = y2;
 }
@@ -147,47 +147,47 @@ void Surface::Circle(double x, double y, double radius, std::optional<Color> col
   mark.fillStyle = FillStyle;
   mark.fill.reset();
   if (FillStyle != kFillTransparent) mark.fill = FillColor;
-  Add(std::move(mark));
+  add(std::move(mark));
   CurrentX = x;
   CurrentY = y;
 }
 
-void Surface::PrintText(std::string_view text) {
+void Surface::printText(std::string_view text) {
   RequireFinitePosition({CurrentX, CurrentY}, "Print");
   if (!text.empty()) {
-    Add(TextMark(CurrentX, CurrentY, std::string(text), font, ForeColor));
+    add(TextMark(CurrentX, CurrentY, std::string(text), font, ForeColor));
   }
   CurrentX += font.TextWidth(text);
 }
 
-void Surface::NewLine() {
+void Surface::newLine() {
   CurrentX = 0;
-  CurrentY += font.LineHeight();
+  CurrentY += font.lineHeight();
 }
 
 void Surface::Print(std::string_view text) {
-  PrintText(text);
-  NewLine();
+  printText(text);
+  newLine();
 }
 
 void Surface::Print(std::initializer_list<PrintPiece> pieces) {
   bool endsWithSeparator = false;
   for (const PrintPiece& piece : pieces) {
     if (const auto* text = std::get_if<std::string>(&piece)) {
-      PrintText(*text);
+      printText(*text);
       endsWithSeparator = false;
       continue;
     }
     endsWithSeparator = true;
     if (std::get<PrintSeparator>(piece) == PrintSeparator::NextColumn) {
-      const double zone = 14.0 * font.ColumnWidth();
+      const double zone = 14.0 * font.columnWidth();
       CurrentX = (std::floor(CurrentX / zone + 1e-9) + 1.0) * zone;
     }
   }
-  if (!endsWithSeparator) NewLine();
+  if (!endsWithSeparator) newLine();
 }
 
-void Surface::DropTransient() {
+void Surface::dropTransient() {
   // The renderer keeps what it painted; only the list forgets, so the generation stays.
   marks_.erase(
       std::remove_if(marks_.begin(), marks_.end(), [](const Mark& mark) { return mark.transient; }),

@@ -86,18 +86,18 @@ class Surface {
 
   double ScaleWidth() const { return width_; }
   double ScaleHeight() const { return height_; }
-  void SetScaleSize(double width, double height);
+  void setScaleSize(double width, double height);
   Color BackColor() const { return backColor_; }
-  void SetBackColor(Color color);
+  void setBackColor(Color color);
 
   // Clears every mark and returns the current position to (0, 0).
   void Cls();
   // A segment in the given colour (the fore colour when none), leaving the position at its end.
   void Line(double x1, double y1, double x2, double y2, std::optional<Color> color = {});
   // A segment from the current position.
-  void LineTo(double x2, double y2, std::optional<Color> color = {});
+  void lineTo(double x2, double y2, std::optional<Color> color = {});
   // An outlined box, or a box filled with its colour.
-  void Box(double x1, double y1, double x2, double y2, std::optional<Color> color = {},
+  void box(double x1, double y1, double x2, double y2, std::optional<Color> color = {},
            bool filled = false);
   // A circle outlined in the colour and filled per FillStyle / FillColor.
   void Circle(double x, double y, double radius, std::optional<Color> color = {});
@@ -107,28 +107,28 @@ class Surface {
   void Print(std::initializer_list<PrintPiece> pieces);
 
   double TextWidth(std::string_view text) const { return font.TextWidth(text); }
-  double TextHeight() const { return font.LineHeight(); }
+  double TextHeight() const { return font.lineHeight(); }
 
-  const std::vector<Mark>& Marks() const { return marks_; }
+  const std::vector<Mark>& marks() const { return marks_; }
   // Adds a mark of a kept run (see Mark::kept), on the persistent layer.
-  void AddKept(Mark mark);
+  void addKept(Mark mark);
   // Removes the marks of a kept run; returns whether there were any.
-  bool RemoveKept();
+  bool removeKept();
   // Drops the transient marks (the renderer has painted them).
-  void DropTransient();
+  void dropTransient();
   // Changes whenever marks are removed, so a renderer knows to start over. Every change takes a
   // number no surface has had, so a surface put back as it was (its earlier number) never
   // looks like one a renderer has painted since.
-  std::uint64_t Generation() const { return generation_; }
+  std::uint64_t generation() const { return generation_; }
 
   // A fixed picture shown under the drawing (PictureBox pictures, window backgrounds).
-  void SetPicture(std::shared_ptr<const Picture> picture) { picture_ = std::move(picture); }
-  const std::shared_ptr<const Picture>& GetPicture() const { return picture_; }
+  void setPicture(std::shared_ptr<const Picture> picture) { picture_ = std::move(picture); }
+  const std::shared_ptr<const Picture>& picture() const { return picture_; }
 
  private:
-  void Add(Mark mark);
-  void PrintText(std::string_view text);
-  void NewLine();
+  void add(Mark mark);
+  void printText(std::string_view text);
+  void newLine();
 
   double width_;
   double height_;

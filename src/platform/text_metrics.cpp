@@ -59,7 +59,7 @@ std::string Lower(std::string_view text) {
 
 }  // namespace
 
-Font Font::Face(std::string_view faceName, double points, bool bold) {
+Font Font::face(std::string_view faceName, double points, bool bold) {
   const std::string name = Lower(faceName);
   Font font;
   font.points = points;
@@ -73,7 +73,7 @@ Font Font::Face(std::string_view faceName, double points, bool bold) {
   return font;
 }
 
-const char* Font::RenderFamily() const {
+const char* Font::renderFamily() const {
   switch (family) {
     case FontFamily::Serif:
       return "Liberation Serif";
@@ -88,22 +88,22 @@ const char* Font::RenderFamily() const {
 double Font::TextWidth(std::string_view text) const {
   long units = 0;
   for (char c : text) units += Advance(*this, static_cast<unsigned char>(c));
-  return static_cast<double>(units) * EmTwips() / kUnitsPerEm;
+  return static_cast<double>(units) * emTwips() / kUnitsPerEm;
 }
 
-double Font::LineHeight() const {
-  return std::round(EmTwips() * 1.15 / kTwipsPerPixel) * kTwipsPerPixel;
+double Font::lineHeight() const {
+  return std::round(emTwips() * 1.15 / kTwipsPerPixel) * kTwipsPerPixel;
 }
 
-double Font::Ascent() const {
+double Font::ascent() const {
   const double ratio = family == FontFamily::Mono    ? 1705.0
                        : family == FontFamily::Serif ? 1825.0
                                                      : 1854.0;
-  return EmTwips() * ratio / kUnitsPerEm;
+  return emTwips() * ratio / kUnitsPerEm;
 }
 
-double Font::ColumnWidth() const {
-  return Advance(*this, '0') * EmTwips() / kUnitsPerEm;
+double Font::columnWidth() const {
+  return Advance(*this, '0') * emTwips() / kUnitsPerEm;
 }
 
 }  // namespace sylvandra

@@ -24,18 +24,18 @@ struct Font {
   bool underline = false;
 
   // The designed face name ("MS Sans Serif", "Times New Roman", "Courier New", ...).
-  static Font Face(std::string_view faceName, double points, bool bold = false);
+  static Font face(std::string_view faceName, double points, bool bold = false);
 
   // The installed font the renderer uses for this family.
-  const char* RenderFamily() const;
+  const char* renderFamily() const;
 
-  double EmTwips() const { return points * 20.0; }
+  double emTwips() const { return points * 20.0; }
   double TextWidth(std::string_view text) const;
   // Height of one printed line: 195 twips for the default 8.25-point font.
-  double LineHeight() const;
-  double Ascent() const;
+  double lineHeight() const;
+  double ascent() const;
   // Width of one print column; the next-column separator moves to multiples of 14 of these.
-  double ColumnWidth() const;
+  double columnWidth() const;
 
   bool operator==(const Font&) const = default;
 };

@@ -8,39 +8,39 @@ class LineBuilder {
   LineBuilder(const Font& font, double width, WrapStyle style)
       : font_(font), width_(width), paragraph_(style == WrapStyle::Paragraph) {}
 
-  void AddBlank() {
+  void addBlank() {
     if (paragraph_ && current_.empty()) return;
-    if (Fits(current_ + ' ')) {
+    if (fits(current_ + ' ')) {
       current_ += ' ';
-    } else if (HasWord()) {
+    } else if (hasWord()) {
       // The blank that does not fit is the break; the rest of the run starts the next line.
-      Finish();
+      finish();
     } else if (!current_.empty()) {
       // A whole line of blanks.
-      Finish();
+      finish();
       current_ = " ";
     } else {
       current_ = " ";
     }
   }
 
-  void AddWord(const std::string& word) {
-    if (Fits(current_ + word)) {
+  void addWord(const std::string& word) {
+    if (fits(current_ + word)) {
       current_ += word;
       return;
     }
-    if (HasWord()) {
-      size_t blanks = TrailingBlanks();
+    if (hasWord()) {
+      size_t blanks = trailingBlanks();
       current_.resize(current_.size() - blanks);
-      Finish();
+      finish();
       // One blank was the break; in a caption the others carry over when the word still fits
       // after them.
       const std::string carried(blanks > 0 && !paragraph_ ? blanks - 1 : 0, ' ');
-      if (Fits(carried + word)) {
+      if (fits(carried + word)) {
         current_ = carried + word;
         return;
       }
-    } else if (!Fits(word) || !current_.empty()) {
+    } else if (!fits(word) || !current_.empty()) {
       current_.clear();
     }
     if (paragraph_) {
@@ -48,28 +48,28 @@ class LineBuilder {
       return;
     }
     for (char c : word) {
-      if (!current_.empty() && !Fits(current_ + c)) Finish();
+      if (!current_.empty() && !fits(current_ + c)) finish();
       current_ += c;
     }
   }
 
-  void NewLine() { Finish(); }
+  void newLine() { finish(); }
 
-  std::vector<std::string> Done() {
-    if (!current_.empty() || (lines_.empty() && !paragraph_)) Finish();
+  std::vector<std::string> done() {
+    if (!current_.empty() || (lines_.empty() && !paragraph_)) finish();
     return std::move(lines_);
   }
 
  private:
-  bool Fits(const std::string& text) const { return font_.TextWidth(text) <= width_ + 1e-9; }
-  bool HasWord() const { return current_.find_first_not_of(' ') != std::string::npos; }
-  size_t TrailingBlanks() const {
+  bool fits(const std::string& text) const { return font_.TextWidth(text) <= width_ + 1e-9; }
+  bool hasWord() const { return current_.find_first_not_of(' ') != std::string::npos; }
+  size_t trailingBlanks() const {
     const auto last = current_.find_last_not_of(' ');
     return last == std::string::npos ? current_.size() : current_.size() - last - 1;
   }
-  void Finish() {
+  void finish() {
     if (paragraph_) {
-      current_.resize(current_.size() - TrailingBlanks());
+      current_.resize(current_.size() - trailingBlanks());
       if (current_.empty()) return;
     }
     lines_.push_back(current_);
@@ -96,19 +96,19 @@ std::vector<std::string> WrapText(std::string_view text, const Font& font, doubl
       continue;
     }
     if (c == '\n' || c == '\r') {
-      builder.NewLine();
+      builder.newLine();
       ++i;
     } else if (c == ' ') {
-      builder.AddBlank();
+      builder.addBlank();
       ++i;
     } else {
       const size_t end = text.find_first_of(" \r\n", i);
       const size_t stop = end == std::string_view::npos ? text.size() : end;
-      builder.AddWord(std::string(text.substr(i, stop - i)));
+      builder.addWord(std::string(text.substr(i, stop - i)));
       i = stop;
     }
   }
-  return builder.Done();
+  return builder.done();
 }
 
 }  // namespace sylvandra

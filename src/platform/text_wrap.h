@@ -1,5 +1,5 @@
 // Word wrap inside a width, measured with the shared text metrics, one line every
-// Font::LineHeight().
+// Font::lineHeight().
 //
 // Captions (labels): a line breaks at a blank; that one blank is consumed and any further
 // blanks of the run carry over to the start of the next line. Designed captions rely on this,

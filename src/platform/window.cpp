@@ -79,7 +79,7 @@ void Window::setVisible(bool visible) {
 void Window::setRect(Rect rect) {
   remember();
   rect_ = rect;
-  surface().SetScaleSize(rect.width, rect.height);
+  surface().setScaleSize(rect.width, rect.height);
 }
 
 void Window::setFont(Font font) {
@@ -88,13 +88,13 @@ void Window::setFont(Font font) {
   surface().font = font;
 }
 
-void Window::RecordDesign() {
+void Window::recordDesign() {
   designCaption_ = caption_;
   design_.clear();
   for (const auto& control : controls_) design_.push_back(control->design());
 }
 
-void Window::RestoreDesign() {
+void Window::restoreDesign() {
   remember();
   caption_ = designCaption_;
   visible_ = false;

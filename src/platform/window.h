@@ -53,7 +53,7 @@ class Window {
   virtual void Form_Load() {}
   // Runs each time the introduction opens this window for a chapter, after showing it: what
   // that chapter needs on entry (a fresh start, controls shown for that chapter only).
-  virtual void EnteredFromChapter([[maybe_unused]] int chapterIndex) {}
+  virtual void enteredFromChapter([[maybe_unused]] int chapterIndex) {}
   // True while a page lies over the whole drawing (the output window's explanatory pages): the
   // window then shows its background and controls, and no mark of the drawing beneath peeks
   // out around the page. The drawing itself is kept.
@@ -93,10 +93,10 @@ class Window {
 
   // Remembers the window as designed: caption and every control's texts, captions, values,
   // visibility, colours and places (the program does this when it creates the window, before
-  // Form_Load). RestoreDesign puts all of that back without firing any event, clears the
+  // Form_Load). restoreDesign puts all of that back without firing any event, clears the
   // drawing and hides the window: a window that starts over, as when it was first created.
-  void RecordDesign();
-  void RestoreDesign();
+  void recordDesign();
+  void restoreDesign();
 
   Control* find(std::string_view name, int index = -1) const;
   // The control, or a run-time failure when the window has none of that name.

@@ -58,11 +58,11 @@ std::string SeriesName(const std::string& legendText) {
   return legendText.substr(first, legendText.find_last_not_of(' ') - first + 1);
 }
 
-double GraphAxes::X(double x) const {
+double GraphAxes::twipsX(double x) const {
   return frame.left + (x - xMin) * (frame.right - frame.left) / (xMax - xMin);
 }
 
-double GraphAxes::Y(double value, double maximum) const {
+double GraphAxes::twipsY(double value, double maximum) const {
   const double low = -maximum * N / 100;
   return frame.bottom + (frame.top - frame.bottom) * (value - low) / (maximum - low);
 }
@@ -72,7 +72,7 @@ DrawnGraph& BeginDrawnGraph(Window& window, GraphKind kind, const std::string& t
   DrawnGraph& graph = Graphs(window).byWindow[window.name()];
   const Window* handler = window.program().handlingWindow();
   const std::string exercise = handler ? handler->name() : std::string();
-  const std::uint64_t generation = window.surface().Generation();
+  const std::uint64_t generation = window.surface().generation();
   const bool over = graph.generation == generation && graph.kind == kind &&
                     graph.exercise == exercise && !graph.series.empty();
   if (!over) graph.series.clear();
@@ -88,7 +88,7 @@ const DrawnGraph* CurrentGraph(Window& window) {
   DrawnGraphs& graphs = Graphs(window);
   const auto found = graphs.byWindow.find(window.name());
   if (found == graphs.byWindow.end()) return nullptr;
-  if (found->second.generation != window.surface().Generation()) return nullptr;
+  if (found->second.generation != window.surface().generation()) return nullptr;
   return &found->second;
 }
 
@@ -158,9 +158,9 @@ void ClearKeptRun(Window& window) {
   DrawnGraphs& graphs = Graphs(window);
   const auto found = graphs.byWindow.find(window.name());
   const bool current =
-      found != graphs.byWindow.end() && found->second.generation == window.surface().Generation();
-  if (window.surface().RemoveKept() && current) {
-    found->second.generation = window.surface().Generation();
+      found != graphs.byWindow.end() && found->second.generation == window.surface().generation();
+  if (window.surface().removeKept() && current) {
+    found->second.generation = window.surface().generation();
   }
 }
 
@@ -182,26 +182,26 @@ void DrawKeptRun(Window& window, const DrawnGraph& graph,
   };
   // The second legend row: "(kept)" and each kept series' faded sample line in its column.
   constexpr double kKeptRowY = 720;
-  surface.AddKept(TextMark(kLegendCaptionX, kKeptRowY, "(kept)", surface.font,
+  surface.addKept(TextMark(kLegendCaptionX, kKeptRowY, "(kept)", surface.font,
                            Faded(surface.ForeColor, background)));
   for (const DrawnSeries& series : kept->series) {
     const Color colour = Faded(series.colour, background);
-    const double left = frame.ColumnLeft(series.number);
+    const double left = frame.columnLeft(series.number);
     const double lineY = kKeptRowY + surface.TextHeight() / 2;
-    surface.AddKept(LineMark(left, lineY, left + 0.8 * frame.column, lineY, colour));
+    surface.addKept(LineMark(left, lineY, left + 0.8 * frame.column, lineY, colour));
     const auto own = maximaByName.find(series.name);
     const double maximum =
         own != maximaByName.end() && own->second != 0 ? own->second : series.maximum;
     if (maximum == 0) continue;
     std::optional<std::pair<double, double>> last;
     for (const DrawnPoint& point : series.points) {
-      const double x = inside(axes.X(point.x), frame.left, frame.right);
-      const double y = inside(axes.Y(point.value, maximum), frame.top, frame.bottom);
+      const double x = inside(axes.twipsX(point.x), frame.left, frame.right);
+      const double y = inside(axes.twipsY(point.value, maximum), frame.top, frame.bottom);
       if (!std::isfinite(x) || !std::isfinite(y)) continue;
       if (series.dots) {
-        surface.AddKept(FilledCircle(x, y, 30, colour));
+        surface.addKept(FilledCircle(x, y, 30, colour));
       } else if (last) {
-        surface.AddKept(LineMark(last->first, last->second, x, y, colour));
+        surface.addKept(LineMark(last->first, last->second, x, y, colour));
       }
       last = {x, y};
     }

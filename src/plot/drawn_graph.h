@@ -44,8 +44,8 @@ struct GraphAxes {
   double xMin = 0, xMax = 0;
   double N = 0;
 
-  double X(double x) const;
-  double Y(double value, double maximum) const;
+  double twipsX(double x) const;
+  double twipsY(double value, double maximum) const;
 };
 
 struct DrawnGraph {

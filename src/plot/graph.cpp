@@ -28,7 +28,7 @@ constexpr double kDotRadius = 50;
 void GraphSteps(Program& program, const std::string& title, const SeriesNames& names, double xMax,
                 int nSeries, int nPoints, SeriesData& data, const SeriesValues& maxima) {
   DrawStepPlot(program.form<outpt>(), "GraphSteps", title, names, xMax, nSeries, nPoints, data,
-               maxima, StepPlotStyle::Shared());
+               maxima, StepPlotStyle::shared());
 }
 
 namespace {
@@ -76,7 +76,7 @@ XYPlan PlanXY(const Surface& surface, const std::string& title, double xMax, dou
     }
   }
   plan.N = plan.minima[0];
-  plan.frame = PlotFrame::Of(surface);
+  plan.frame = PlotFrame::of(surface);
   const double L = plan.frame.left, T = plan.frame.top, B = plan.frame.bottom;
   const double R = plan.frame.right;
   // With no x range there is no x scale: frame, labels and legend only.
@@ -191,7 +191,7 @@ void DrawXY(Window& window, const XYPlan& plan, const std::string& mode, const s
       const double x = pointX(t);
       const double y = pointY(t);
       if (mode == "L") {
-        surface.LineTo(x, y, colour);
+        surface.lineTo(x, y, colour);
       } else if (mode == "P") {
         surface.Circle(x, y, kDotRadius, colour);
       } else {

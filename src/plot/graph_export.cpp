@@ -99,9 +99,9 @@ std::string Element(const Mark& mark) {
              Attr("r", Num(mark.r)) + Stroke(mark) +
              Attr("fill", mark.fill ? ColorHex(*mark.fill) : "none") + "/>";
     case MarkKind::Text:
-      return "<text" + Attr("x", Num(mark.x1)) + Attr("y", Num(mark.y1 + mark.font.Ascent())) +
+      return "<text" + Attr("x", Num(mark.x1)) + Attr("y", Num(mark.y1 + mark.font.ascent())) +
              Attr("font-family", FamilyName(mark.font)) +
-             Attr("font-size", Num(mark.font.EmTwips())) +
+             Attr("font-size", Num(mark.font.emTwips())) +
              (mark.font.bold ? Attr("font-weight", "bold") : "") +
              Attr("fill", ColorHex(mark.color)) + Attr("xml:space", "preserve") + ">" +
              Escaped(mark.text) + "</text>";
@@ -125,7 +125,7 @@ std::string WindowSvg(Window& window) {
   svg += "<title>" + Escaped(window.caption()) + "</title>\n";
   svg += "<rect x=\"0\" y=\"0\"" + Attr("width", Num(width)) + Attr("height", Num(height)) +
          Attr("fill", ColorHex(surface.BackColor())) + "/>\n";
-  if (const auto& picture = surface.GetPicture()) {
+  if (const auto& picture = surface.picture()) {
     svg += "<g class=\"picture\">\n";
     if (picture->background) {
       svg += "<rect x=\"0\" y=\"0\"" + Attr("width", Num(picture->width)) +
@@ -137,7 +137,7 @@ std::string WindowSvg(Window& window) {
   }
   // Runs of marks of one series (or of the kept run) go in one group.
   std::string open;
-  for (const Mark& mark : surface.Marks()) {
+  for (const Mark& mark : surface.marks()) {
     std::string group;
     if (mark.kept) {
       group = "<g class=\"kept\">";
@@ -163,7 +163,7 @@ std::string WindowSvg(Window& window) {
 
 std::string PrintedText(const Surface& surface) {
   std::vector<const Mark*> texts;
-  for (const Mark& mark : surface.Marks()) {
+  for (const Mark& mark : surface.marks()) {
     if (mark.kind == MarkKind::Text && !mark.kept) texts.push_back(&mark);
   }
   std::stable_sort(texts.begin(), texts.end(), [](const Mark* a, const Mark* b) {
@@ -183,10 +183,10 @@ std::string PrintedText(const Surface& surface) {
       }
       line.clear();
       rowY = mark->y1;
-      lineHeight = mark->font.LineHeight();
+      lineHeight = mark->font.lineHeight();
     }
     const auto column =
-        static_cast<size_t>(std::max(0L, std::lround(mark->x1 / mark->font.ColumnWidth())));
+        static_cast<size_t>(std::max(0L, std::lround(mark->x1 / mark->font.columnWidth())));
     if (line.size() < column) line.append(column - line.size(), ' ');
     line += mark->text;
   }

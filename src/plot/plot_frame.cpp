@@ -2,7 +2,7 @@
 
 namespace sylvandra {
 
-PlotFrame PlotFrame::Of(const Surface& surface) {
+PlotFrame PlotFrame::of(const Surface& surface) {
   PlotFrame frame;
   frame.width = surface.ScaleWidth();
   frame.height = surface.ScaleHeight();
@@ -45,14 +45,14 @@ void DrawLegendEntry(Surface& surface, const PlotFrame& frame, int series, const
                      int drawStyle, Color colour, double sampleFraction,
                      const std::string& maxText) {
   surface.CurrentY = kLegendNameY;
-  surface.CurrentX = frame.ColumnLeft(series);
+  surface.CurrentX = frame.columnLeft(series);
   surface.Print(name);
   surface.DrawStyle = drawStyle;
-  surface.CurrentX = frame.ColumnLeft(series);
+  surface.CurrentX = frame.columnLeft(series);
   const double x0 = surface.CurrentX;
   const double y0 = surface.CurrentY;
   surface.Line(x0, y0 + 100, x0 + sampleFraction * frame.column, y0 + 100, colour);
-  surface.CurrentX = frame.ColumnLeft(series);
+  surface.CurrentX = frame.columnLeft(series);
   surface.CurrentY = surface.CurrentY + 100;
   surface.Print(maxText);
 }

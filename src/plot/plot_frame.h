@@ -16,9 +16,9 @@ struct PlotFrame {
   double left = 0, top = 0, bottom = 0, right = 0;
   double column = 0;  // legend column width C
 
-  static PlotFrame Of(const Surface& surface);
+  static PlotFrame of(const Surface& surface);
   // Left edge of legend column `series` (1..8).
-  double ColumnLeft(int series) const { return left + (series - 1) * column; }
+  double columnLeft(int series) const { return left + (series - 1) * column; }
 };
 
 inline constexpr double kLegendNameY = 100;

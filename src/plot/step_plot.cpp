@@ -12,7 +12,7 @@
 
 namespace sylvandra {
 
-StepPlotStyle StepPlotStyle::Shared() {
+StepPlotStyle StepPlotStyle::shared() {
   // Palette numbers by series 1..8: white, yellow, light magenta, light red, ..., grey.
   constexpr std::array<int, kMaxSeries + 1> kStepColour = {0, 15, 14, 13, 12, 11, 10, 9, 8};
   StepPlotStyle style;
@@ -76,7 +76,7 @@ void DrawStepPlot(Window& window, const std::string& plotter, const std::string&
                   const SeriesValues& maxima, const StepPlotStyle& style) {
   RequirePlotSize(plotter, nSeries, nPoints);
   Surface& surface = window.surface();
-  const PlotFrame frame = PlotFrame::Of(surface);
+  const PlotFrame frame = PlotFrame::of(surface);
   const double L = frame.left, T = frame.top, B = frame.bottom, R = frame.right;
   CheckStepPlot(frame, title, names, xMax, nSeries, nPoints, data, maxima, style);
   if (style.setDrawWidth) surface.DrawWidth = 3;
@@ -132,7 +132,7 @@ void DrawStepPlot(Window& window, const std::string& plotter, const std::string&
       const double x = L + (R - L) * t / nPoints;
       const double y = B - (B - T) * data[j][t] / maxima[j] - style.lift;
       record->points.push_back({xMax * t / nPoints, data[j][t], x, y});
-      surface.LineTo(x, y, colour);
+      surface.lineTo(x, y, colour);
     }
   }
 }

@@ -18,10 +18,10 @@ namespace sylvandra {
 class Window;
 
 // What differs between the two step plotters. The defaults are the shared step plotter's
-// (GraphSteps), but for the colours and dash styles, which Shared() fills in.
+// (GraphSteps), but for the colours and dash styles, which shared() fills in.
 struct StepPlotStyle {
   // The shared step plotter's style: series j in QBColor 15, 14, 13, ... 8 and DrawStyle j Mod 5.
-  static StepPlotStyle Shared();
+  static StepPlotStyle shared();
 
   std::array<Color, kMaxSeries + 1> colour{};   // by series 1..8
   std::array<int, kMaxSeries + 1> drawStyle{};  // by series 1..8

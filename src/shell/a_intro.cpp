@@ -8,7 +8,7 @@ namespace sylvandra {
 A_Intro::A_Intro(Program& program)
     : Window(program, kName, "Introduction", {1800, 1500, 7215, 6495}, kShellBackground) {
   // The description is read, selected and copied, never typed over.
-  Describe.setMultiLine(true).setLocked(true).setFont(Font::Face("Times New Roman", 11.25));
+  Describe.setMultiLine(true).setLocked(true).setFont(Font::face("Times New Roman", 11.25));
   Command1.setVisible(false);
   Command2.setVisible(false);
   Command3.setVisible(false);
@@ -28,7 +28,7 @@ const ChapterEntry& A_Intro::chapter() const {
   return Catalogue().at(static_cast<size_t>(chapterIndex()));
 }
 
-void A_Intro::OpenExercise(std::string_view name) {
+void A_Intro::openExercise(std::string_view name) {
   if (name.empty()) return;
   if (!program().knowsWindow(name)) {
     program().MsgBox(std::string(kNotAvailableText), 0, std::string(chapter().title));
@@ -36,23 +36,23 @@ void A_Intro::OpenExercise(std::string_view name) {
   }
   Window& exercise = program().form(name);
   exercise.Show();
-  program().handleAs(exercise, [&] { exercise.EnteredFromChapter(chapterIndex()); });
+  program().handleAs(exercise, [&] { exercise.enteredFromChapter(chapterIndex()); });
 }
 
 void A_Intro::Continue_Click() {
-  OpenExercise(chapter().continueWindow);
+  openExercise(chapter().continueWindow);
 }
 
 void A_Intro::Command1_Click() {
-  OpenExercise(chapter().buttons[0].window);
+  openExercise(chapter().buttons[0].window);
 }
 
 void A_Intro::Command2_Click() {
-  OpenExercise(chapter().buttons[1].window);
+  openExercise(chapter().buttons[1].window);
 }
 
 void A_Intro::Command3_Click() {
-  OpenExercise(chapter().buttons[2].window);
+  openExercise(chapter().buttons[2].window);
 }
 
 void A_Intro::Return_Click() {

@@ -39,7 +39,7 @@ class A_Intro : public Window {
   const ChapterEntry& chapter() const;
   int chapterIndex() const;
   // Shows the named exercise window and lets it set itself up for the chapter.
-  void OpenExercise(std::string_view name);
+  void openExercise(std::string_view name);
 };
 
 }  // namespace sylvandra

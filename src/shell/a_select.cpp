@@ -25,12 +25,12 @@ constexpr double kMarkerDrop = 15;
 A_Select::A_Select(Program& program)
     : Window(program, kName, "Laboratory Exercises for Sylvandra", {360, 480, 10320, 7200},
              kShellBackground) {
-  Label6.setFont(Font::Face("MS Sans Serif", 13.5, true)).setForeColor(kShellHeading);
-  Font instruction = Font::Face("MS Sans Serif", 8.25);
+  Label6.setFont(Font::face("MS Sans Serif", 13.5, true)).setForeColor(kShellHeading);
+  Font instruction = Font::face("MS Sans Serif", 8.25);
   instruction.italic = true;
   Label2.setFont(instruction);
 
-  const Font entryFont = Font::Face("MS Sans Serif", 8.25, true);
+  const Font entryFont = Font::face("MS Sans Serif", 8.25, true);
   const auto marker = MarkerPicture(kMarkerSize);
   int markers = 0;
   for (int index = 0; index < kChapterCount; ++index) {

@@ -109,8 +109,8 @@ void DrawCrown(std::vector<Mark>& marks, Point centre, double rx, double ry, Poi
   for (int layer = 0; layer < 4; ++layer) {
     const int clumps = 70 - layer * 12;
     for (int i = 0; i < clumps; ++i) {
-      const double angle = scatter.Between(0, 2 * std::numbers::pi);
-      const double reach = std::sqrt(scatter.Next()) * (1.0 - 0.12 * layer);
+      const double angle = scatter.between(0, 2 * std::numbers::pi);
+      const double reach = std::sqrt(scatter.next()) * (1.0 - 0.12 * layer);
       const double x = centre.x + rx * reach * std::cos(angle);
       const double y = centre.y + ry * reach * std::sin(angle);
       // How much of this clump faces the sun: 0 at the far side, 1 at the near side.
@@ -118,7 +118,7 @@ void DrawCrown(std::vector<Mark>& marks, Point centre, double rx, double ry, Poi
           0.5 + ((x - centre.x) * (sun.x - centre.x) + (y - centre.y) * (sun.y - centre.y)) /
                     (2 * rx * std::hypot(sun.x - centre.x, sun.y - centre.y)) * 1.6,
           0.0, 1.0);
-      const double radius = scatter.Between(0.09, 0.15) * rx;
+      const double radius = scatter.between(0.09, 0.15) * rx;
       const Color base = Blend(shade, mid, 0.3 + 0.25 * layer);
       marks.push_back(FilledCircle(x, y, radius, base));
       // The clump's sunlit cap, offset towards the sun.
@@ -130,13 +130,13 @@ void DrawCrown(std::vector<Mark>& marks, Point centre, double rx, double ry, Poi
   }
   // Glints of the sun through gaps in the foliage, most of them on the sun's side.
   for (int i = 0; i < 40; ++i) {
-    const double angle = scatter.Between(-2.4, 0.6);
-    const double reach = scatter.Between(0.3, 0.95);
+    const double angle = scatter.between(-2.4, 0.6);
+    const double reach = scatter.between(0.3, 0.95);
     const double x = centre.x + rx * reach * std::cos(angle);
     const double y = centre.y + ry * reach * std::sin(angle);
     const double distance = std::hypot(x - sun.x, y - sun.y) / rx;
     if (distance > 0.9) continue;
-    marks.push_back(FilledCircle(x, y, scatter.Between(10, 22),
+    marks.push_back(FilledCircle(x, y, scatter.between(10, 22),
                                  Blend(Rgb(255, 252, 225), Rgb(170, 200, 100), distance)));
   }
 }
@@ -146,9 +146,9 @@ void DrawSunflecks(std::vector<Mark>& marks, double width, double horizon, doubl
   Scatter scatter(7411u);
   const Color fleck = Rgb(142, 176, 80);
   for (int i = 0; i < 12; ++i) {
-    const double x = scatter.Between(0.08, 0.92) * width;
-    const double y = scatter.Between(horizon + 60, height - 40);
-    const double r = scatter.Between(10, 18);
+    const double x = scatter.between(0.08, 0.92) * width;
+    const double y = scatter.between(horizon + 60, height - 40);
+    const double r = scatter.between(10, 18);
     // A flattened patch: circles side by side.
     for (int k = -2; k <= 2; ++k) marks.push_back(FilledCircle(x + k * r * 0.9, y, r, fleck));
   }

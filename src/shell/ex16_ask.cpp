@@ -6,7 +6,7 @@ namespace sylvandra {
 
 Ex16Ask::Ex16Ask(Program& program)
     : Window(program, kName, "Forest N Cycling Data", {2880, 2880, 5055, 2295}, kShellBackground) {
-  Label1.setFont(Font::Face("MS Sans Serif", 9.75)).setAlignment(Alignment::Center);
+  Label1.setFont(Font::face("MS Sans Serif", 9.75)).setAlignment(Alignment::Center);
   Command1.onClick = [this] { Command1_Click(); };
 }
 

@@ -68,8 +68,8 @@ class ClickLabel : public QLabel {
       double x = area.left();
       if (control_.alignment() == Alignment::Right) x = area.right() + 1 - width;
       if (control_.alignment() == Alignment::Center) x = area.left() + (area.width() - width) / 2;
-      painter.drawText(QPointF(x, y + model.Ascent() / kTwipsPerPixel), ToQString(shown));
-      y += model.LineHeight() / kTwipsPerPixel;
+      painter.drawText(QPointF(x, y + model.ascent() / kTwipsPerPixel), ToQString(shown));
+      y += model.lineHeight() / kTwipsPerPixel;
     }
   }
 

@@ -10,7 +10,7 @@
 
 namespace sylvandra::ui {
 
-bool MenuBarView::HasMenus(const Window& window) {
+bool MenuBarView::hasMenus(const Window& window) {
   for (const auto& control : window.controls()) {
     if (control->kind() == ControlKind::MenuItem) return true;
   }

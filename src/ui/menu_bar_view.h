@@ -18,7 +18,7 @@ class EventSink;
 
 class MenuBarView : public QObject {
  public:
-  static bool HasMenus(const Window& window);
+  static bool hasMenus(const Window& window);
 
   // The bar is created as a child of parent, at its top-left corner; sink may be null.
   MenuBarView(Window& window, QWidget* parent, EventSink* sink);

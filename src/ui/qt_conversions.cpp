@@ -30,7 +30,7 @@ std::string ToStdString(const QString& text) {
 }
 
 double EmPixels(const Font& font) {
-  return font.EmTwips() / kTwipsPerPixel;
+  return font.emTwips() / kTwipsPerPixel;
 }
 
 QFont ToQFont(const Font& font) {
@@ -38,7 +38,7 @@ QFont ToQFont(const Font& font) {
 }
 
 QFont ToQFont(const Font& font, int pixelSize) {
-  QFont result(QString::fromLatin1(font.RenderFamily()));
+  QFont result(QString::fromLatin1(font.renderFamily()));
   result.setPixelSize(std::max(1, pixelSize));
   result.setBold(font.bold);
   result.setItalic(font.italic);

@@ -120,28 +120,28 @@ std::string QtHost::titleOr(const std::string& title) const {
   return ToStdString(QCoreApplication::applicationName());
 }
 
-int QtHost::MessageBox(const std::string& prompt, int buttons, const std::string& title) {
+int QtHost::messageBox(const std::string& prompt, int buttons, const std::string& title) {
   QWidget* parent = prepareDialog();
   if (script_) {
-    const int pressed = script_->MessageBox(prompt, buttons, title);
+    const int pressed = script_->messageBox(prompt, buttons, title);
     dialogs_->message(parent, titleOr(title), prompt, buttons);
     return pressed;
   }
   return dialogs_->message(parent, titleOr(title), prompt, buttons);
 }
 
-std::string QtHost::InputBox(const std::string& prompt, const std::string& title,
+std::string QtHost::inputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultText) {
   QWidget* parent = prepareDialog();
   if (script_) {
-    const std::string reply = script_->InputBox(prompt, title, defaultText);
+    const std::string reply = script_->inputBox(prompt, title, defaultText);
     dialogs_->input(parent, titleOr(title), prompt, reply);
     return reply;
   }
   return dialogs_->input(parent, titleOr(title), prompt, defaultText).value_or("");
 }
 
-void QtHost::Repaint() {
+void QtHost::repaint() {
   if (desktop_) desktop_->repaintNow();
 }
 
@@ -149,15 +149,15 @@ bool QtHost::stopRequested() const {
   return desktop_ && desktop_->stopRequested();
 }
 
-std::string QtHost::FailureText(const Window& window, const std::string& message) {
+std::string QtHost::failureText(const Window& window, const std::string& message) {
   return "The action in the window \"" + window.caption() + "\" (" + window.name() +
          ") was stopped:\n\n" + message + "\n\nNothing you typed has been lost.";
 }
 
-void QtHost::ReportFailure(const Window& window, const std::string& message) {
+void QtHost::reportFailure(const Window& window, const std::string& message) {
   QWidget* parent = prepareDialog();
-  if (script_) script_->ReportFailure(window, message);
-  dialogs_->failure(parent, window.caption(), FailureText(window, message));
+  if (script_) script_->reportFailure(window, message);
+  dialogs_->failure(parent, window.caption(), failureText(window, message));
 }
 
 }  // namespace sylvandra::ui

@@ -59,22 +59,22 @@ class QtHost : public Host {
   // which logs it and answers input boxes from its queue; the box then shows that answer.
   void playAlong(Host* script) { script_ = script; }
 
-  int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
-  std::string InputBox(const std::string& prompt, const std::string& title,
+  int messageBox(const std::string& prompt, int buttons, const std::string& title) override;
+  std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   // The desktop closes every window and quits once the running handler has returned.
-  void ProgramEnded() override {
-    if (script_) script_->ProgramEnded();
+  void programEnded() override {
+    if (script_) script_->programEnded();
   }
-  void Repaint() override;
-  bool ShowsFrames() const override { return desktop_ != nullptr; }
+  void repaint() override;
+  bool showsFrames() const override { return desktop_ != nullptr; }
   // Escape, the Return button or the close button of the running handler's window, pressed
   // during a long run (the desktop holds them until the run has stopped).
   bool stopRequested() const override;
-  void ReportFailure(const Window& window, const std::string& message) override;
+  void reportFailure(const Window& window, const std::string& message) override;
 
   // The text of the box that reports a run-time failure.
-  static std::string FailureText(const Window& window, const std::string& message);
+  static std::string failureText(const Window& window, const std::string& message);
 
  private:
   QWidget* prepareDialog();

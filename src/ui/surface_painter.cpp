@@ -100,7 +100,7 @@ void PaintCircle(QPainter& painter, const Mark& mark) {
 void PaintText(QPainter& painter, const Mark& mark) {
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setPen(ToQColor(mark.color));
-  const QPointF baseline(Px(mark.x1), Px(mark.y1 + mark.font.Ascent()));
+  const QPointF baseline(Px(mark.x1), Px(mark.y1 + mark.font.ascent()));
   const QString text = ToQString(mark.text);
   const double em = EmPixels(mark.font);
   const double whole = std::round(em);
@@ -151,10 +151,10 @@ void SurfaceCanvas::restart(const Surface& surface, QSize size, double pixelRati
   size_ = size;
   pixelRatio_ = pixelRatio;
   background_ = surface.BackColor();
-  picture_ = surface.GetPicture().get();
-  generation_ = surface.Generation();
+  picture_ = surface.picture().get();
+  generation_ = surface.generation();
   painted_ = 0;
-  if (surface.Marks().empty() && !picture_) {
+  if (surface.marks().empty() && !picture_) {
     image_ = QImage();
     return;
   }
@@ -171,11 +171,10 @@ void SurfaceCanvas::restart(const Surface& surface, QSize size, double pixelRati
 }
 
 bool SurfaceCanvas::update(Surface& surface, QSize size, double pixelRatio) {
-  const std::vector<Mark>& marks = surface.Marks();
+  const std::vector<Mark>& marks = surface.marks();
   const bool changed = !started_ || size != size_ || pixelRatio != pixelRatio_ ||
-                       surface.BackColor() != background_ ||
-                       surface.GetPicture().get() != picture_ ||
-                       surface.Generation() != generation_ || marks.size() < painted_;
+                       surface.BackColor() != background_ || surface.picture().get() != picture_ ||
+                       surface.generation() != generation_ || marks.size() < painted_;
   if (changed) restart(surface, size, pixelRatio);
   if (painted_ == marks.size()) return changed;
 
@@ -190,8 +189,8 @@ bool SurfaceCanvas::update(Surface& surface, QSize size, double pixelRatio) {
   painter.end();
   painted_ = marks.size();
   if (anyTransient && transients_ == Transients::Drop) {
-    surface.DropTransient();
-    painted_ = surface.Marks().size();
+    surface.dropTransient();
+    painted_ = surface.marks().size();
   }
   return true;
 }

@@ -90,7 +90,7 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
   const SurfaceCanvas::Transients transients = canvas_.transients();
   client_ = this;
   // The menu bar, like the title bar, lies outside the client area that a picture shows.
-  if (mode == Mode::Desktop && MenuBarView::HasMenus(window)) {
+  if (mode == Mode::Desktop && MenuBarView::hasMenus(window)) {
     menuBar_ = std::make_unique<MenuBarView>(window, this, sink);
     menuHeight_ = menuBar_->height();
     // The controls and the drawing sit on a client area below the bar.

@@ -17,12 +17,12 @@ namespace {
 
 class NullHost : public Host {
  public:
-  int MessageBox(const std::string&, int, const std::string&) override { return 1; }
-  std::string InputBox(const std::string&, const std::string&, const std::string& d) override {
+  int messageBox(const std::string&, int, const std::string&) override { return 1; }
+  std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
     return d;
   }
-  void ProgramEnded() override {}
-  void ReportFailure(const Window&, const std::string&) override {}
+  void programEnded() override {}
+  void reportFailure(const Window&, const std::string&) override {}
 };
 
 PlotRecord FullRecord() {
@@ -47,7 +47,7 @@ void BM_Ex0AskExecute(benchmark::State& state) {
   window.TurnOvr.setText("0.05");
   for (auto _ : state) {
     program.click(window.Command1);
-    benchmark::DoNotOptimize(program.form("outpt").surface().Marks().size());
+    benchmark::DoNotOptimize(program.form("outpt").surface().marks().size());
   }
 }
 BENCHMARK(BM_Ex0AskExecute)->Unit(benchmark::kMicrosecond);
@@ -62,7 +62,7 @@ void BM_GraphSteps(benchmark::State& state) {
     // GraphSteps clips into its argument: start every call from the same data.
     plot.PlotY = original.PlotY;
     GraphSteps(program, "Years", plot.PlotName, 300, 8, 300, plot.PlotY, plot.PlotMax);
-    benchmark::DoNotOptimize(program.form("outpt").surface().Marks().size());
+    benchmark::DoNotOptimize(program.form("outpt").surface().marks().size());
   }
 }
 BENCHMARK(BM_GraphSteps)->Unit(benchmark::kMicrosecond);
@@ -75,7 +75,7 @@ void BM_GraphXY(benchmark::State& state, const char* mode) {
   for (auto _ : state) {
     GraphXY(program, mode, "x", 300, 1, 8, plot.PlotName, plot.PlotMax, plot.PlotMin, 300,
             plot.PlotX, plot.PlotY);
-    benchmark::DoNotOptimize(program.form("outpt").surface().Marks().size());
+    benchmark::DoNotOptimize(program.form("outpt").surface().marks().size());
   }
 }
 BENCHMARK_CAPTURE(BM_GraphXY, lines, "L")->Unit(benchmark::kMicrosecond);

@@ -242,7 +242,7 @@ class FuzzHost : public Host {
  public:
   explicit FuzzHost(Fuzz* fuzz) : fuzz_(fuzz) {}
 
-  int MessageBox(const std::string& prompt, int buttons, const std::string& title) override {
+  int messageBox(const std::string& prompt, int buttons, const std::string& title) override {
     shown.push_back(title + ": " + prompt);
     if (!fuzz_) return buttons == 4 || buttons == 3 ? 6 : 1;
     switch (buttons) {
@@ -258,7 +258,7 @@ class FuzzHost : public Host {
         return 1;
     }
   }
-  std::string InputBox(const std::string& prompt, const std::string& title,
+  std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override {
     shown.push_back(title + ": " + prompt + " [" + defaultText + "]");
     ++inputBoxes;
@@ -269,8 +269,8 @@ class FuzzHost : public Host {
     if (ShowsNonFinite(reply)) answeredNonFinite.push_back(reply);
     return reply;
   }
-  void ProgramEnded() override { ended = true; }
-  void ReportFailure(const Window& window, const std::string& message) override {
+  void programEnded() override { ended = true; }
+  void reportFailure(const Window& window, const std::string& message) override {
     failures.push_back(window.name() + ": " + message);
   }
 
@@ -358,12 +358,12 @@ class Session {
     gRecent = &log_;
     OpenFromMenu(program_, window_);
     for (long i = 0; i < actions && problems_.empty(); ++i) {
-      const Snapshot before = Take();
+      const Snapshot before = take();
       const size_t failuresBefore = host_.failures.size();
       typedInto_ = nullptr;
       step(i);
       check(i);
-      if (host_.failures.size() > failuresBefore) CheckUnchanged(i, before);
+      if (host_.failures.size() > failuresBefore) checkUnchanged(i, before);
     }
     return problems_;
   }
@@ -386,10 +386,10 @@ class Session {
     gDeadline.store(0);
   }
 
-  static std::string Describe(const Control& c) {
+  static std::string describe(const Control& c) {
     return c.window().name() + "." + c.qualifiedName();
   }
-  static std::string Shorten(const std::string& text) {
+  static std::string shorten(const std::string& text) {
     std::string out = text.size() > 60
                           ? text.substr(0, 60) + "...(" + std::to_string(text.size()) + " bytes)"
                           : text;
@@ -445,35 +445,35 @@ class Session {
       const int how = fuzz_.below(10);
       if (how < 7) {
         if (c.locked()) {
-          act(i, "focus " + Describe(c), [&] { program_.focus(c); });
+          act(i, "focus " + describe(c), [&] { program_.focus(c); });
           return;
         }
         std::string text = fuzz_.text(c.text());
-        act(i, "type " + Describe(c) + " " + Shorten(text), [&] {
-          Typed(text);
+        act(i, "type " + describe(c) + " " + shorten(text), [&] {
+          typed(text);
           typedInto(c, text);
           program_.type(c, text);
         });
       } else if (how == 7) {
         if (c.locked()) return;
         std::string text = fuzz_.text(c.text());
-        act(i, "edit (no key-up) " + Describe(c) + " " + Shorten(text), [&] {
-          Typed(text);
+        act(i, "edit (no key-up) " + describe(c) + " " + shorten(text), [&] {
+          typed(text);
           typedInto(c, text);
           program_.edit(c, text);
         });
       } else if (how == 8) {
-        act(i, "key-up " + Describe(c), [&] { program_.keyUp(c); });
+        act(i, "key-up " + describe(c), [&] { program_.keyUp(c); });
       } else {
-        act(i, "focus " + Describe(c), [&] { program_.focus(c); });
+        act(i, "focus " + describe(c), [&] { program_.focus(c); });
       }
       return;
     }
     if (fuzz_.chance(0.05)) {
-      act(i, "focus " + Describe(c), [&] { program_.focus(c); });
+      act(i, "focus " + describe(c), [&] { program_.focus(c); });
       return;
     }
-    act(i, "click " + Describe(c), [&] { program_.click(c); });
+    act(i, "click " + describe(c), [&] { program_.click(c); });
   }
 
   void typedInto(const Control& c, const std::string& text) {
@@ -482,7 +482,7 @@ class Session {
     typedText_ = text;
   }
 
-  void Typed(const std::string& text) {
+  void typed(const std::string& text) {
     if (ShowsNonFinite(text)) typedNonFinite_.insert(text);
   }
 
@@ -497,21 +497,21 @@ class Session {
     std::vector<std::pair<const Control*, std::string>> controls;
     std::vector<std::pair<std::string, std::string>> others;  // windows and surfaces, by name
   };
-  static std::string Describe(const Font& font) {
+  static std::string describe(const Font& font) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "font %d %.17g%s%s%s", static_cast<int>(font.family),
                   font.points, font.bold ? " bold" : "", font.italic ? " italic" : "",
                   font.underline ? " underline" : "");
     return buffer;
   }
-  static std::string Describe(const Rect& rect) {
+  static std::string describe(const Rect& rect) {
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, "at %.17g,%.17g size %.17gx%.17g", rect.left, rect.top,
                   rect.width, rect.height);
     return buffer;
   }
   // The drawing state in words, then one hash of every property of every mark.
-  static std::string Describe(const Surface& surface) {
+  static std::string describe(const Surface& surface) {
     char buffer[512];
     std::snprintf(buffer, sizeof buffer,
                   "scale %.17gx%.17g back %06x current %.17g,%.17g width %d style %d fill %d "
@@ -519,14 +519,14 @@ class Session {
                   surface.ScaleWidth(), surface.ScaleHeight(), surface.BackColor(),
                   surface.CurrentX, surface.CurrentY, surface.DrawWidth, surface.DrawStyle,
                   surface.FillStyle, surface.FillColor, surface.ForeColor, surface.AutoRedraw,
-                  surface.Series, static_cast<const void*>(surface.GetPicture().get()),
-                  static_cast<unsigned long long>(surface.Generation()));
+                  surface.Series, static_cast<const void*>(surface.picture().get()),
+                  static_cast<unsigned long long>(surface.generation()));
     std::uint64_t h = 1469598103934665603ull;
     auto mix = [&h](const void* data, size_t size) {
       const auto* bytes = static_cast<const unsigned char*>(data);
       for (size_t k = 0; k < size; ++k) h = (h ^ bytes[k]) * 1099511628211ull;
     };
-    for (const Mark& m : surface.Marks()) {
+    for (const Mark& m : surface.marks()) {
       const double numbers[] = {m.x1, m.y1, m.x2, m.y2, m.r, m.font.points};
       const int flags[] = {static_cast<int>(m.kind),
                            static_cast<int>(m.color),
@@ -548,33 +548,33 @@ class Session {
       mix(m.text.data(), m.text.size());
       mix("", 1);
     }
-    return std::string(buffer) + Describe(surface.font) + " marks " +
-           std::to_string(surface.Marks().size()) + " hash " + std::to_string(h);
+    return std::string(buffer) + describe(surface.font) + " marks " +
+           std::to_string(surface.marks().size()) + " hash " + std::to_string(h);
   }
   static std::string State(const Control& c) {
     char colours[64];
     std::snprintf(colours, sizeof colours, " back %06x fore %06x", c.backColor(), c.foreColor());
-    return "text " + Shorten(c.text()) + " caption " + Shorten(c.caption()) + " value " +
+    return "text " + shorten(c.text()) + " caption " + shorten(c.caption()) + " value " +
            std::to_string(c.value()) + (c.visible() ? " visible" : " hidden") +
            (c.enabled() ? " enabled" : " disabled") + (c.locked() ? " locked" : "") + colours +
-           " " + Describe(c.rect()) + " " + Describe(c.font()) + " label " + c.label();
+           " " + describe(c.rect()) + " " + describe(c.font()) + " label " + c.label();
   }
   static std::string State(const Window& w) {
     const Control* focused = w.focusedControl();
-    return "caption " + Shorten(w.caption()) + (w.visible() ? " visible" : " hidden") + " " +
-           Describe(w.rect()) + " " + Describe(w.font()) + " focus " +
+    return "caption " + shorten(w.caption()) + (w.visible() ? " visible" : " hidden") + " " +
+           describe(w.rect()) + " " + describe(w.font()) + " focus " +
            (focused ? focused->qualifiedName() : "none");
   }
-  Snapshot Take() const {
+  Snapshot take() const {
     Snapshot snapshot;
     for (Window* w : program_.windows()) {
       const Window& shown = *w;
       snapshot.others.emplace_back(w->name(), State(shown));
-      snapshot.others.emplace_back(w->name() + " drawing", Describe(shown.surface()));
+      snapshot.others.emplace_back(w->name() + " drawing", describe(shown.surface()));
       for (const auto& c : w->controls()) {
         snapshot.controls.emplace_back(c.get(), State(*c));
         if (const Surface* s = c->surfaceIfAny())
-          snapshot.others.emplace_back(Describe(*c) + " drawing", Describe(*s));
+          snapshot.others.emplace_back(describe(*c) + " drawing", describe(*s));
       }
     }
     return snapshot;
@@ -582,8 +582,8 @@ class Session {
   // A refused action changes nothing but the text typed: every window, control and drawing of
   // the windows there were before it is as it was. (A window the action opened for the first
   // time stays created.)
-  void CheckUnchanged(long i, const Snapshot& before) {
-    const Snapshot after = Take();
+  void checkUnchanged(long i, const Snapshot& before) {
+    const Snapshot after = take();
     const std::string failure = host_.failures.back();
     auto changed = [&](const std::string& what, const std::string& was, const std::string& is) {
       problem(i, "a refused action (" + failure + ") changed " + what + "\n      from " + was +
@@ -595,19 +595,19 @@ class Session {
       if (&c == typedInto_) {
         // The typed text is the student's and stays; everything else about the field goes back.
         if (c.text() != typedText_) {
-          changed(Describe(c) + "'s typed text", Shorten(typedText_), Shorten(c.text()));
+          changed(describe(c) + "'s typed text", shorten(typedText_), shorten(c.text()));
           return;
         }
-        const std::string textBefore = "text " + Shorten(typedBefore_);
-        const std::string expected = "text " + Shorten(typedText_) + was.substr(textBefore.size());
+        const std::string textBefore = "text " + shorten(typedBefore_);
+        const std::string expected = "text " + shorten(typedText_) + was.substr(textBefore.size());
         if (expected != after.controls[k].second) {
-          changed(Describe(c), expected, after.controls[k].second);
+          changed(describe(c), expected, after.controls[k].second);
           return;
         }
         continue;
       }
       if (was != after.controls[k].second) {
-        changed(Describe(c), was, after.controls[k].second);
+        changed(describe(c), was, after.controls[k].second);
         return;
       }
     }
@@ -623,47 +623,47 @@ class Session {
     for (const std::string& reply : host_.answeredNonFinite) typedNonFinite_.insert(reply);
     host_.answeredNonFinite.clear();
     for (size_t k = checkedShown_; k < host_.shown.size(); ++k)
-      if (ShowsNonFinite(Computed(WithoutQuotedTexts(host_.shown[k]))))
+      if (ShowsNonFinite(computed(WithoutQuotedTexts(host_.shown[k]))))
         problem(i, "a box shows inf/nan: " + host_.shown[k]);
     checkedShown_ = host_.shown.size();
     for (size_t k = checkedFailures_; k < host_.failures.size(); ++k) {
-      if (ShowsNonFinite(Computed(WithoutQuotedTexts(host_.failures[k]))))
+      if (ShowsNonFinite(computed(WithoutQuotedTexts(host_.failures[k]))))
         problem(i, "a failure message shows inf/nan: " + host_.failures[k]);
       if (host_.failures[k].find("unexpected failure") != std::string::npos)
         problem(i, "a failure that names no field: " + host_.failures[k]);
     }
     checkedFailures_ = host_.failures.size();
     for (Window* w : program_.windows())
-      CheckWindow(*w, [&](const std::string& what) { problem(i, what); });
+      checkWindow(*w, [&](const std::string& what) { problem(i, what); });
   }
 
  public:
   template <class Report>
-  void CheckWindow(Window& w, Report report) {
+  void checkWindow(Window& w, Report report) {
     // The model page is fixed course text ("rounded towards minus infinity"), not a result.
     if (w.name() == "ModelPage") return;
-    if (ShowsNonFinite(Computed(w.caption())))
+    if (ShowsNonFinite(computed(w.caption())))
       report(w.name() + " caption shows inf/nan: " + w.caption());
-    CheckSurface(w.name(), w.surface(), report);
+    checkSurface(w.name(), w.surface(), report);
     for (const auto& c : w.controls()) {
-      if (ShowsNonFinite(Computed(c->text())))
-        report(Describe(*c) + " shows " + Shorten(c->text()));
-      if (ShowsNonFinite(Computed(c->caption())))
-        report(Describe(*c) + " caption shows " + Shorten(c->caption()));
-      if (const Surface* s = c->surfaceIfAny()) CheckSurface(Describe(*c), *s, report);
+      if (ShowsNonFinite(computed(c->text())))
+        report(describe(*c) + " shows " + shorten(c->text()));
+      if (ShowsNonFinite(computed(c->caption())))
+        report(describe(*c) + " caption shows " + shorten(c->caption()));
+      if (const Surface* s = c->surfaceIfAny()) checkSurface(describe(*c), *s, report);
     }
   }
 
   template <class Report>
-  void CheckSurface(const std::string& where, const Surface& surface, Report report) const {
-    for (const Mark& m : surface.Marks()) {
+  void checkSurface(const std::string& where, const Surface& surface, Report report) const {
+    for (const Mark& m : surface.marks()) {
       if (!std::isfinite(m.x1) || !std::isfinite(m.y1) || !std::isfinite(m.x2) ||
           !std::isfinite(m.y2) || !std::isfinite(m.r)) {
         report(where + " has a mark at a non-finite position");
         return;
       }
-      if (m.kind == MarkKind::Text && ShowsNonFinite(Computed(m.text))) {
-        report(where + " drawing shows " + Shorten(m.text));
+      if (m.kind == MarkKind::Text && ShowsNonFinite(computed(m.text))) {
+        report(where + " drawing shows " + shorten(m.text));
         return;
       }
     }
@@ -672,7 +672,7 @@ class Session {
   // The text without the student's own texts that read "inf" or "nan": a field or a caption
   // that shows what was typed (a year echoed as typed, say) shows the student's text, not a
   // number the program computed.
-  std::string Computed(std::string text) const {
+  std::string computed(std::string text) const {
     if (!ShowsNonFinite(text)) return text;
     for (const std::string& typed : typedNonFinite_) {
       for (size_t at = text.find(typed); at != std::string::npos; at = text.find(typed, at))
@@ -764,7 +764,7 @@ DefaultsRun RunDefaults(Program& program, FuzzHost& host, const std::string& win
       if (c->visible())
         run.results.push_back(shown->name() + "." + c->qualifiedName() + " = " + c->text() + "|" +
                               c->caption());
-    for (const Mark& m : shown->surface().Marks())
+    for (const Mark& m : shown->surface().marks())
       if (m.kind == MarkKind::Text) run.results.push_back(shown->name() + " text " + m.text);
   }
   return run;
@@ -915,7 +915,7 @@ int Main(int argc, char** argv) {
       for (const std::string& f : after.failures)
         problems.push_back("the designed defaults fail afterwards: " + f);
       for (Window* w : session.program().windows())
-        session.CheckWindow(*w, [&](const std::string& what) {
+        session.checkWindow(*w, [&](const std::string& what) {
           problems.push_back("after the designed defaults: " + what);
         });
       // The game carries its years, money and standing on from one visit to the next by design:

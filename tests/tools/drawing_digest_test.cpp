@@ -33,9 +33,9 @@ TEST(Fnv1a64, MatchesThePublishedTestVectors) {
 
 // A small graph: a frame, a red curve of two segments, a filled dot and a caption.
 void DrawGraph(Surface& s) {
-  s.Box(100, 400, 6100, 3400, Rgb(0, 0, 128));
+  s.box(100, 400, 6100, 3400, Rgb(0, 0, 128));
   s.Line(750, 1000, 1750, 2000, Rgb(255, 0, 0));
-  s.LineTo(2750, 1500, Rgb(255, 0, 0));
+  s.lineTo(2750, 1500, Rgb(255, 0, 0));
   s.FillStyle = kFillSolid;
   s.FillColor = Rgb(255, 0, 0);
   s.Circle(2750, 1500, 50, Rgb(255, 0, 0));
@@ -59,19 +59,19 @@ TEST(DrawingDigest, ChangesWithEveryMarkAndStateButNotWithoutChange) {
       {"the curve's end one twip lower",
        [](Surface& s) {
          s.Cls();
-         s.Box(100, 400, 6100, 3400, Rgb(0, 0, 128));
+         s.box(100, 400, 6100, 3400, Rgb(0, 0, 128));
          s.Line(750, 1000, 1750, 2000, Rgb(255, 0, 0));
-         s.LineTo(2750, 1501, Rgb(255, 0, 0));
+         s.lineTo(2750, 1501, Rgb(255, 0, 0));
        }},
       {"a segment blue, not red",
        [](Surface& s) {
          s.Cls();
-         s.Box(100, 400, 6100, 3400, Rgb(0, 0, 128));
+         s.box(100, 400, 6100, 3400, Rgb(0, 0, 128));
          s.Line(750, 1000, 1750, 2000, Rgb(0, 0, 255));
        }},
       {"one more mark", [](Surface& s) { s.Line(0, 0, 1, 1); }},
       {"the position moved", [](Surface& s) { s.CurrentX += 1; }},
-      {"the background", [](Surface& s) { s.SetBackColor(kFaceGrey); }},
+      {"the background", [](Surface& s) { s.setBackColor(kFaceGrey); }},
   };
   for (const Change& change : changes) {
     Surface changed(6400, 4000, kWhite);

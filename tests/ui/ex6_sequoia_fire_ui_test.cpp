@@ -18,7 +18,7 @@ TEST_F(Ex6AskDesktopTest, FlamesAreShownAtARepaintAndThenDropped) {
   fire.Command2_Click();
   desktop().sync();
   outpt& out = program().form<outpt>();
-  const size_t maps = out.surface().Marks().size();
+  const size_t maps = out.surface().marks().size();
 
   // Crown flames on pixel (3, 4): white marks within x 550..700 twips (pixels 36..47) and the
   // fuel map's third row, then a repaint request as a running Execute makes.
@@ -33,7 +33,7 @@ TEST_F(Ex6AskDesktopTest, FlamesAreShownAtARepaintAndThenDropped) {
   EXPECT_EQ(whitePixels(), 0);  // the maps have no white class
   fire.DrawFlames(3, 4, 1);
   program().Refresh();
-  EXPECT_EQ(out.surface().Marks().size(), maps);
+  EXPECT_EQ(out.surface().marks().size(), maps);
   EXPECT_GT(whitePixels(), 20);
 }
 

@@ -121,7 +121,7 @@ TEST_F(OutputWindowTest, ContextMenuKeepsARunCopiesItsDataAndClearsTheKeptRun) {
 
   auto keptMarks = [&] {
     int kept = 0;
-    for (const Mark& mark : output.surface().Marks()) kept += mark.kept ? 1 : 0;
+    for (const Mark& mark : output.surface().marks()) kept += mark.kept ? 1 : 0;
     return kept;
   };
   ActionNamed(view, "Keep this run for comparison")->trigger();

@@ -26,7 +26,7 @@ bool IsDark(const QColor& color) {
 // Draws one mark of each kind where no control covers the window (see LabWindow).
 void DrawSample(LabWindow& lab) {
   Surface& surface = lab.surface();
-  surface.Box(1500, 2400, 2250, 3000, QBColor(12), true);  // pixels 100..150 x 160..200
+  surface.box(1500, 2400, 2250, 3000, QBColor(12), true);  // pixels 100..150 x 160..200
   surface.DrawWidth = 3;
   surface.Line(150, 3600, 2700, 3600, QBColor(9));  // y = 240, x = 10..180
   surface.DrawWidth = 1;
@@ -43,7 +43,7 @@ void DrawSample(LabWindow& lab) {
   corner->height = 300;
   corner->background = QBColor(14);
   lab.Plot.setPicture(corner);
-  plot.Box(150, 150, 750, 750, QBColor(5), true);  // window pixels 210..250 x 110..150
+  plot.box(150, 150, 750, 750, QBColor(5), true);  // window pixels 210..250 x 110..150
 }
 
 void ExpectSample(const QImage& image, const LabWindow& lab) {
@@ -138,18 +138,18 @@ TEST_F(SurfaceRenderTest, DesktopViewPaintsTheSameDrawing) {
 TEST_F(SurfaceRenderTest, TransientMarksStayOnScreenUntilCls) {
   LabWindow& lab = ShowLab();
   Surface& surface = lab.surface();
-  surface.Box(1500, 2400, 2250, 3000, QBColor(12), true);
+  surface.box(1500, 2400, 2250, 3000, QBColor(12), true);
   surface.AutoRedraw = false;
-  surface.Box(3000, 4200, 3300, 4350, QBColor(13), true);  // pixels 200..220 x 280..290
+  surface.box(3000, 4200, 3300, 4350, QBColor(13), true);  // pixels 200..220 x 280..290
   desktop().sync();
   // Painted, then forgotten by the model; the persistent box stays in the list.
-  ASSERT_EQ(surface.Marks().size(), 1u);
-  EXPECT_FALSE(surface.Marks()[0].transient);
+  ASSERT_EQ(surface.marks().size(), 1u);
+  EXPECT_FALSE(surface.marks()[0].transient);
   QImage image = Grab(lab);
   EXPECT_EQ(At(image, 210, 285), QColor(255, 0, 255));
   EXPECT_EQ(At(image, 125, 180), QColor(255, 0, 0));
 
-  surface.Box(4500, 4200, 4800, 4350, QBColor(9), true);  // pixels 300..320 x 280..290
+  surface.box(4500, 4200, 4800, 4350, QBColor(9), true);  // pixels 300..320 x 280..290
   desktop().sync();
   image = Grab(lab);
   EXPECT_EQ(At(image, 210, 285), QColor(255, 0, 255));
@@ -157,7 +157,7 @@ TEST_F(SurfaceRenderTest, TransientMarksStayOnScreenUntilCls) {
 
   surface.Cls();
   surface.AutoRedraw = true;
-  surface.Box(1500, 3900, 1800, 4050, QBColor(10), true);  // pixels 100..120 x 260..270
+  surface.box(1500, 3900, 1800, 4050, QBColor(10), true);  // pixels 100..120 x 260..270
   desktop().sync();
   image = Grab(lab);
   EXPECT_EQ(At(image, 210, 285), ui::ToQColor(lab.backColor()));
@@ -169,7 +169,7 @@ TEST_F(SurfaceRenderTest, RefreshDuringAHandlerShowsTheDrawingSoFar) {
   LabWindow& lab = ShowLab();
   QColor seen;
   lab.Run.onClick = [&] {
-    lab.surface().Box(1500, 2400, 2250, 3000, QBColor(12), true);
+    lab.surface().box(1500, 2400, 2250, 3000, QBColor(12), true);
     program().Refresh();
     seen = At(Grab(lab), 125, 180);
   };
@@ -182,7 +182,7 @@ TEST_F(SurfaceRenderTest, AFailedHandlerIsShownTakenBackWhenItsFailureIsReported
   const QColor background = At(Grab(lab), 125, 180);
   lab.Run.onClick = [&] {
     lab.Result.setCaption("Working");
-    lab.surface().Box(1500, 2400, 2250, 3000, QBColor(12), true);
+    lab.surface().box(1500, 2400, 2250, 3000, QBColor(12), true);
     program().Refresh();  // the box is on screen
     lab.Mass.setText("abc");
     lab.Mass.number();
@@ -205,10 +205,10 @@ TEST(FontTest, RenderedAdvancesMatchTheLayoutMetrics) {
       for (double points : {8.25, 9.75, 12.0}) {
         font.points = points;
         const QFont qfont = ui::ToQFont(font);
-        EXPECT_EQ(QFontInfo(qfont).family(), font.RenderFamily());
+        EXPECT_EQ(QFontInfo(qfont).family(), font.renderFamily());
         const double rendered = QFontMetricsF(qfont).horizontalAdvance(ui::ToQString(sample));
         EXPECT_NEAR(rendered, font.TextWidth(sample) / 15.0, 0.5)
-            << font.RenderFamily() << (font.bold ? " bold " : " ") << points;
+            << font.renderFamily() << (font.bold ? " bold " : " ") << points;
       }
     }
   }

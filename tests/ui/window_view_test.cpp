@@ -109,7 +109,7 @@ TEST_F(WindowViewTest, MenuItemsMakeAMenuBarAboveAnUnchangedClientArea) {
   weigh->trigger();
   EXPECT_EQ(lab.events, std::vector<std::string>{"mnuWeigh_Click"});
   // The drawing lies in the client area too: a box at (100, 200) pixels of the client.
-  lab.surface().Box(1500, 3000, 2250, 3750, Rgb(255, 0, 0), true);
+  lab.surface().box(1500, 3000, 2250, 3750, Rgb(255, 0, 0), true);
   desktop().sync();
   const QImage image = Grab(lab);
   EXPECT_EQ(image.pixelColor(125, 202 + barHeight), QColor(255, 0, 0));

@@ -174,13 +174,13 @@ TEST_F(D81askTest, GameOverEndsTheGameNotTheProgram) {
   EXPECT_EQ(game().ShortfallYears, 0);
   EXPECT_EQ(w().Yr.text(), "1900");
   EXPECT_EQ(plan().wt(0).text(), "N");
-  EXPECT_TRUE(program.form<D81Eval>().surface().Marks().empty());
+  EXPECT_TRUE(program.form<D81Eval>().surface().marks().empty());
   // The compartments start again with two model years run.
   EXPECT_DOUBLE_EQ(game().model.comp[3].CompVegN, 553.92);
   // A year short of the goal is the first again: no reminder of last year.
   click(w().Command4);
   int lines = 0;
-  for (const Mark& m : program.form<D81Eval>().surface().Marks()) {
+  for (const Mark& m : program.form<D81Eval>().surface().marks()) {
     if (m.kind == MarkKind::Text) ++lines;
   }
   EXPECT_EQ(lines, 2);

@@ -36,7 +36,7 @@ class DrawnGraphTest : public ::testing::Test {
             .series = {{"NEE", {-2, 4, lastNet}}, {"GCE", {1, 2, 3}}}};
   }
   std::vector<Mark> Kept() {
-    return testing::MarksWhere(output().surface().Marks(), [](const Mark& m) { return m.kept; });
+    return testing::MarksWhere(output().surface().marks(), [](const Mark& m) { return m.kept; });
   }
 
   testing::TestHost host;
@@ -123,7 +123,7 @@ TEST_F(DrawnGraphTest, KeptRunIsDrawnFadedUnderTheNextGraphOfTheSameExerciseOnly
   // NEE's red (255, 0, 0) halfway to the grey background (192, 192, 192), rounded up.
   EXPECT_EQ(lastNet.color, Rgb(224, 96, 96));
   // Under the graph: every kept mark comes before the first mark of a series' curve.
-  const auto& marks = output().surface().Marks();
+  const auto& marks = output().surface().marks();
   size_t lastKept = 0, firstCurve = marks.size();
   for (size_t i = 0; i < marks.size(); ++i) {
     if (marks[i].kept) lastKept = i;

@@ -33,17 +33,17 @@ class Ex0AskTest : public ::testing::Test {
     program.click(window().Command1);
   }
   std::string TextAt(double x, double y) {
-    const Mark* m = testing::TextAt(output().surface().Marks(), x, y);
+    const Mark* m = testing::TextAt(output().surface().marks(), x, y);
     return m ? m->text : "<none>";
   }
   // The segments of the SOM series (dark blue), without the legend sample.
   std::vector<Mark> SeriesSegments() {
-    return testing::MarksWhere(output().surface().Marks(), [](const Mark& m) {
+    return testing::MarksWhere(output().surface().marks(), [](const Mark& m) {
       return m.kind == MarkKind::Line && m.color == QBColor(1) && m.y1 > 1000;
     });
   }
   void ExpectEveryMarkFinite() {
-    for (const Mark& m : output().surface().Marks()) {
+    for (const Mark& m : output().surface().marks()) {
       EXPECT_TRUE(std::isfinite(m.x1) && std::isfinite(m.y1) && std::isfinite(m.x2) &&
                   std::isfinite(m.y2));
       EXPECT_EQ(m.text.find("inf"), std::string::npos) << m.text;
@@ -101,7 +101,7 @@ TEST_F(Ex0AskTest, LegendAndLinesFollowTheWindowsOwnStyle) {
   program.click(window().Command1);
   const Surface& surface = output().surface();
   std::vector<Mark> sample;
-  for (const Mark& m : surface.Marks())
+  for (const Mark& m : surface.marks())
     if (m.kind == MarkKind::Line && m.y1 == 395) sample.push_back(m);
   ASSERT_EQ(sample.size(), 1u);
   EXPECT_EQ(sample[0].x1, L);
@@ -167,13 +167,13 @@ TEST_F(Ex0AskTest, AFastButFiniteGrowthRunsToTheEnd) {
 
 TEST_F(Ex0AskTest, AnInitialPoolBeyondTheModelsRangeIsRefusedLeavingThePreviousGraph) {
   Run("100", "50", "0.05");
-  const size_t marks = output().surface().Marks().size();
+  const size_t marks = output().surface().marks().size();
   Run("1e305", "50", "0.05");
   ASSERT_EQ(host.failures.size(), 1u);
   EXPECT_EQ(host.failures[0].window, "Ex0Ask");
   EXPECT_NE(host.failures[0].message.find("Soil Organic Matter"), std::string::npos);
   EXPECT_TRUE(output().visible());
-  EXPECT_EQ(output().surface().Marks().size(), marks);
+  EXPECT_EQ(output().surface().marks().size(), marks);
   EXPECT_EQ(TextAt(0.4 * 6465, 6600), "At SOM = 999.9998");
   EXPECT_EQ(window().SOM.text(), "1e305");
 }

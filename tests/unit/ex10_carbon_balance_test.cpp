@@ -74,12 +74,12 @@ class Ex10AskTest : public ::testing::Test {
   Surface& outpt() { return program.form("outpt").surface(); }
   PlotRecord& plot() { return program.state<PlotRecord>(); }
   long count(MarkKind kind) {
-    const auto& marks = outpt().Marks();
+    const auto& marks = outpt().marks();
     return std::count_if(marks.begin(), marks.end(),
                          [kind](const Mark& m) { return m.kind == kind; });
   }
   bool printed(const std::string& text) {
-    const auto& marks = outpt().Marks();
+    const auto& marks = outpt().marks();
     return std::any_of(marks.begin(), marks.end(),
                        [&](const Mark& m) { return m.kind == MarkKind::Text && m.text == text; });
   }

@@ -90,7 +90,7 @@ TEST_F(EX11AskTest, GraphSharesOneScaleAndHasNoNegativeRange) {
   EXPECT_EQ(plot().PlotX[36], 36);
   EXPECT_EQ(plot().PlotY[2][4], 267);
   // Two line series of 36 points (the first segment of each has length 0), drawn in colour.
-  const auto& marks = program.form("outpt").surface().Marks();
+  const auto& marks = program.form("outpt").surface().marks();
   const long coloured = std::count_if(marks.begin(), marks.end(), [](const Mark& m) {
     return m.kind == MarkKind::Line && m.color != kBlack;
   });

@@ -128,8 +128,8 @@ class Ex2cAskTest : public testing::ExerciseTest<Ex2cAsk> {
 };
 
 TEST_F(Ex2cAskTest, ChapterNineHidesThePollutionControlsAndChapter25ShowsThem) {
-  ASSERT_EQ(w().PollutionControls().size(), 15u);
-  for (Control* c : w().PollutionControls()) EXPECT_FALSE(c->visible()) << c->name();
+  ASSERT_EQ(w().pollutionControls().size(), 15u);
+  for (Control* c : w().pollutionControls()) EXPECT_FALSE(c->visible()) << c->name();
   EXPECT_TRUE(w().Dep(5).visible());
   // Hidden boxes keep their texts and are read all the same.
   click(w().Command5);
@@ -139,7 +139,7 @@ TEST_F(Ex2cAskTest, ChapterNineHidesThePollutionControlsAndChapter25ShowsThem) {
 
   program.click(program.form<A_Select>().Select(14));
   program.click(program.form<A_Intro>().Command3);
-  for (Control* c : w().PollutionControls()) EXPECT_TRUE(c->visible()) << c->name();
+  for (Control* c : w().pollutionControls()) EXPECT_TRUE(c->visible()) << c->name();
   EXPECT_EQ(w().CEC.text(), "0");
 }
 

@@ -65,7 +65,7 @@ class Ex41AskTest : public testing::ExerciseTest<Ex41Ask> {
  protected:
   std::vector<std::string> table() {
     std::vector<std::string> lines;
-    for (const Mark& m : program.form<Outpt2>().surface().Marks()) lines.push_back(m.text);
+    for (const Mark& m : program.form<Outpt2>().surface().marks()) lines.push_back(m.text);
     return lines;
   }
 };
@@ -77,7 +77,7 @@ TEST_F(Ex41AskTest, PrintsTheRowsInFixedPitchAndRefusesLitterOfNoMass) {
   const std::vector<std::string> printed = table();
   EXPECT_EQ(printed, LitterTable(450, 400, 150, 7));
   // The heading in the window's font, the rows in a fixed pitch.
-  const std::vector<Mark>& printedMarks = output.surface().Marks();
+  const std::vector<Mark>& printedMarks = output.surface().marks();
   EXPECT_EQ(printedMarks[0].font, output.font());
   for (size_t row = 1; row < printedMarks.size(); ++row)
     EXPECT_EQ(printedMarks[row].font.family, FontFamily::Mono) << row;

@@ -66,7 +66,7 @@ class ExerciseTest : public ::testing::Test {
 
   // The shared output windows and what is drawn on them.
   outpt& output() { return program.form<outpt>(); }
-  const std::vector<Mark>& marks() { return output().surface().Marks(); }
+  const std::vector<Mark>& marks() { return output().surface().marks(); }
   std::vector<Mark> marksOf(MarkKind kind) {
     return MarksWhere(marks(), [kind](const Mark& m) { return m.kind == kind; });
   }

@@ -73,9 +73,9 @@ std::string Describe(const Surface& s) {
                      " fill " + std::to_string(s.FillStyle) + "/" + std::to_string(s.FillColor) +
                      " fore " + std::to_string(s.ForeColor) + " auto " +
                      std::to_string(s.AutoRedraw) + " points " + std::to_string(s.font.points) +
-                     " picture " + std::to_string(s.GetPicture() != nullptr) + " generation " +
-                     std::to_string(s.Generation()) + " marks";
-  for (const Mark& m : s.Marks()) {
+                     " picture " + std::to_string(s.picture() != nullptr) + " generation " +
+                     std::to_string(s.generation()) + " marks";
+  for (const Mark& m : s.marks()) {
     text += " [" + std::to_string(static_cast<int>(m.kind)) + " " + std::to_string(m.x1) + " " +
             std::to_string(m.y2) + " " + std::to_string(m.color) + " " + m.text + " " +
             std::to_string(m.transient) + "]";
@@ -166,12 +166,12 @@ const Change kChanges[] = {
        s.Circle(500, 500, 100);
        s.CurrentX = 77;
        s.Print("transient");
-       s.SetScaleSize(100, 100);
+       s.setScaleSize(100, 100);
      }},
     {"the window's background and picture",
      [](Program&, Ledger& w) {
-       w.surface().SetBackColor(kWhite);
-       w.surface().SetPicture(std::make_shared<Picture>());
+       w.surface().setBackColor(kWhite);
+       w.surface().setPicture(std::make_shared<Picture>());
      }},
     {"a picture box's marks, colour and size",
      [](Program&, Ledger& w) {
@@ -184,7 +184,7 @@ const Change kChanges[] = {
        program.state<Tally>().entries.push_back(3);
        program.state<Tally>().total = 6;
      }},
-    {"the window started over as designed", [](Program&, Ledger& w) { w.RestoreDesign(); }},
+    {"the window started over as designed", [](Program&, Ledger& w) { w.restoreDesign(); }},
     {"changes before and after a message box",
      [](Program& program, Ledger& w) {
        w.Note.setCaption("before the box");
@@ -221,7 +221,7 @@ TEST_F(JournalTest, AHandlerThatSucceedsKeepsItsChanges) {
   program.click(w.Run);
   EXPECT_TRUE(host.failures.empty());
   EXPECT_EQ(w.Echo.text(), "echo 25");
-  EXPECT_EQ(w.surface().Marks().back().text, "done");
+  EXPECT_EQ(w.surface().marks().back().text, "done");
   EXPECT_FALSE(program.journal().open());
 }
 

@@ -33,7 +33,7 @@ struct Session {
   }
   std::vector<std::string> texts() {
     std::vector<std::string> shown;
-    for (const Mark& m : program.form<outpt>().surface().Marks()) {
+    for (const Mark& m : program.form<outpt>().surface().marks()) {
       if (m.kind == MarkKind::Text) shown.push_back(m.text);
     }
     return shown;
@@ -67,7 +67,7 @@ TEST(LongRunStop, TheFireRunEndsWithTheYearItWasStoppedAt) {
     auto setUp = [&](Session<Ex6Ask>& s) {
       if (c.noGraphic) s.program.click(s.window.NoGraphic);
       s.program.type(s.window.RunToYear, "1900");
-      s.host.showsFrames = c.showsFrames;
+      s.host.framesShown = c.showsFrames;
       s.host.repaints = 0;
     };
     Session<Ex6Ask> stopped;

@@ -26,7 +26,7 @@ class PlotTest : public ::testing::Test {
   PlotTest() { RegisterShellWindows(program); }
 
   Window& output() { return program.form("outpt"); }
-  const std::vector<Mark>& marks() { return output().surface().Marks(); }
+  const std::vector<Mark>& marks() { return output().surface().marks(); }
 
   std::vector<Mark> Texts() {
     return testing::MarksWhere(marks(), [](const Mark& m) { return m.kind == MarkKind::Text; });

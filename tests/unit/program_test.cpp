@@ -200,7 +200,7 @@ TEST_F(ProgramTest, RestoreDesignPutsTheWindowBackAsCreatedWithoutEvents) {
   w.surface().Print("drawn");
   const size_t changesBefore = w.changes.size();
 
-  w.RestoreDesign();
+  w.restoreDesign();
   EXPECT_FALSE(w.visible());
   EXPECT_EQ(w.caption(), "Sample Window");
   EXPECT_EQ(w.Field.text(), "10");
@@ -208,7 +208,7 @@ TEST_F(ProgramTest, RestoreDesignPutsTheWindowBackAsCreatedWithoutEvents) {
   EXPECT_EQ(w.Result.backColor(), kResultYellow);
   EXPECT_TRUE(w.Check.visible());
   EXPECT_EQ(w.Choice(2).value(), 0);
-  EXPECT_TRUE(w.surface().Marks().empty());
+  EXPECT_TRUE(w.surface().marks().empty());
   // No Change event, and Form_Load is not run again.
   EXPECT_EQ(w.changes.size(), changesBefore);
   EXPECT_EQ(w.loads, 1);

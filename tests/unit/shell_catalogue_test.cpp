@@ -327,7 +327,7 @@ TEST_P(ShellCatalogueTest, DescriptionFitsTheIntroductionBox) {
   }
   const size_t lines =
       1 + WrapText(text.substr(bodyStart), font, textWidth, WrapStyle::Paragraph).size();
-  EXPECT_LE(static_cast<double>(lines) * font.LineHeight(), textHeight) << lines << " lines";
+  EXPECT_LE(static_cast<double>(lines) * font.lineHeight(), textHeight) << lines << " lines";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, ShellCatalogueTest, ::testing::ValuesIn(kExpected),

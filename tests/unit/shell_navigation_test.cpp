@@ -27,7 +27,7 @@ class StubExercise : public Window {
  public:
   StubExercise(Program& program, const std::string& name)
       : Window(program, name, name, {0, 0, 3000, 3000}) {}
-  void EnteredFromChapter(int chapterIndex) override {
+  void enteredFromChapter(int chapterIndex) override {
     entries.emplace_back(chapterIndex, visible());
   }
   std::vector<std::pair<int, bool>> entries;
@@ -239,8 +239,8 @@ TEST_F(ShellNavigationTest, OutputReturnHidesOnlyTheWindowAndAMenuChoiceResetsTh
   EXPECT_FALSE(output().About.visible());
   EXPECT_FALSE(output().Return.visible());
   // The drawing under the page is still there until an exercise clears it.
-  ASSERT_EQ(output().surface().Marks().size(), 1u);
-  EXPECT_EQ(output().surface().Marks()[0].text, "an earlier graph");
+  ASSERT_EQ(output().surface().marks().size(), 1u);
+  EXPECT_EQ(output().surface().marks()[0].text, "an earlier graph");
 }
 
 TEST_F(ShellNavigationTest, WorksheetOnlyChapterOpensItsWindowWithReturn) {

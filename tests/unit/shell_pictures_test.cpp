@@ -32,7 +32,7 @@ bool Overlap(const Box& a, const Box& b) {
 
 Box TextBox(const Mark& mark) {
   return {mark.x1, mark.y1, mark.x1 + mark.font.TextWidth(mark.text),
-          mark.y1 + mark.font.LineHeight()};
+          mark.y1 + mark.font.lineHeight()};
 }
 
 std::vector<Mark> TextMarks(const Picture& picture) {
@@ -66,7 +66,7 @@ std::string AllText(const Picture& picture) {
 }
 
 TEST(ShellPictures, WrappedLinesFitAndKeepEveryWord) {
-  const Font font = Font::Face("MS Sans Serif", 8.25);
+  const Font font = Font::face("MS Sans Serif", 8.25);
   const std::string text =
       "Each curve is scaled to its own maximum.  Readings to the nearest 5 % are enough.";
   const std::vector<std::string> lines = WrapText(text, font, 1500, WrapStyle::Paragraph);
@@ -93,7 +93,7 @@ TEST(ShellPictures, AboutPageFitsItsBoxAndCoversItsTopics) {
   Program program(host);
   StartProgram(program);
   const Control& about = program.form<outpt>().About;
-  const Picture& page = *about.surfaceIfAny()->GetPicture();
+  const Picture& page = *about.surfaceIfAny()->picture();
   EXPECT_EQ(page.width, about.width());
   EXPECT_EQ(page.height, about.height());
   ExpectTextInsideAndApart(page);
@@ -110,7 +110,7 @@ TEST(ShellPictures, GraphDemoFitsTheVisiblePartOfItsBox) {
   Program program(host);
   StartProgram(program);
   const Control& demo = program.form<outpt>().GraphDemo;
-  const Picture& page = *demo.surfaceIfAny()->GetPicture();
+  const Picture& page = *demo.surfaceIfAny()->picture();
   EXPECT_EQ(page.width, demo.width());
   EXPECT_EQ(page.height, demo.height());
   ExpectTextInsideAndApart(page, -demo.left());
@@ -127,7 +127,7 @@ TEST(ShellPictures, GraphDemoFitsTheVisiblePartOfItsBox) {
 }
 
 TEST(ShellPictures, GraphDemoSeriesPeakAtTheirMaximumAndNamesFitTheLegend) {
-  const Font font = Font::Face("MS Sans Serif", 8.25);
+  const Font font = Font::face("MS Sans Serif", 8.25);
   // The legend column of the plotter on the output window: (0.9 W - 750) / 8.
   const double column = (0.9 * 6465 - 750) / 8;
   for (int s = 0; s < kDemoSeriesCount; ++s) {
@@ -173,9 +173,9 @@ TEST(ShellPictures, MapWindowShowsTheMapAsItsBackground) {
   Program program(host);
   StartProgram(program);
   const outmap& maps = program.form<outmap>();
-  ASSERT_TRUE(maps.surface().GetPicture());
-  EXPECT_EQ(maps.surface().GetPicture()->width, maps.width());
-  EXPECT_TRUE(maps.surface().Marks().empty());
+  ASSERT_TRUE(maps.surface().picture());
+  EXPECT_EQ(maps.surface().picture()->width, maps.width());
+  EXPECT_TRUE(maps.surface().marks().empty());
 }
 
 TEST(ShellMenuLayout, ChaptersAreListedInChapterOrder) {

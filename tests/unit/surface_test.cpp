@@ -25,23 +25,23 @@ TEST(SurfaceTest, PrintEndsTheLineUnlessASeparatorTrails) {
   surface.Print(std::string("12"));
   EXPECT_EQ(surface.CurrentX, 0);
 
-  ASSERT_EQ(surface.Marks().size(), 3u);
-  EXPECT_EQ(surface.Marks()[0].text, "Name");
-  EXPECT_EQ(surface.Marks()[0].x1, 750);
-  EXPECT_EQ(surface.Marks()[0].y1, 100);
-  EXPECT_EQ(surface.Marks()[2].x1, 300 + surface.TextWidth("Year = "));
+  ASSERT_EQ(surface.marks().size(), 3u);
+  EXPECT_EQ(surface.marks()[0].text, "Name");
+  EXPECT_EQ(surface.marks()[0].x1, 750);
+  EXPECT_EQ(surface.marks()[0].y1, 100);
+  EXPECT_EQ(surface.marks()[2].x1, 300 + surface.TextWidth("Year = "));
 }
 
 TEST(SurfaceTest, NextColumnSeparatorMovesToTheNextPrintZone) {
   Surface surface(9300, 2805, kWhite);
-  const double zone = 14 * surface.font.ColumnWidth();
+  const double zone = 14 * surface.font.columnWidth();
   surface.Print({std::string("a"), PrintSeparator::NextColumn, std::string("b")});
-  ASSERT_EQ(surface.Marks().size(), 2u);
-  EXPECT_DOUBLE_EQ(surface.Marks()[1].x1, zone);
+  ASSERT_EQ(surface.marks().size(), 2u);
+  EXPECT_DOUBLE_EQ(surface.marks()[1].x1, zone);
   // From exactly a zone boundary the separator still moves a whole zone on.
   surface.CurrentX = zone;
   surface.Print({PrintSeparator::NextColumn, std::string("c")});
-  EXPECT_DOUBLE_EQ(surface.Marks()[2].x1, 2 * zone);
+  EXPECT_DOUBLE_EQ(surface.marks()[2].x1, 2 * zone);
 }
 
 TEST(SurfaceTest, LineLeavesThePositionAtItsEndAndCarriesTheDrawingState) {
@@ -49,9 +49,9 @@ TEST(SurfaceTest, LineLeavesThePositionAtItsEndAndCarriesTheDrawingState) {
   surface.DrawWidth = 3;
   surface.DrawStyle = 2;
   surface.Line(10, 20, 30, 40, QBColor(12));
-  surface.LineTo(50, 60);
-  ASSERT_EQ(surface.Marks().size(), 2u);
-  const Mark& second = surface.Marks()[1];
+  surface.lineTo(50, 60);
+  ASSERT_EQ(surface.marks().size(), 2u);
+  const Mark& second = surface.marks()[1];
   EXPECT_EQ(second.x1, 30);
   EXPECT_EQ(second.y1, 40);
   EXPECT_EQ(second.color, kBlack);
@@ -64,25 +64,25 @@ TEST(SurfaceTest, LineLeavesThePositionAtItsEndAndCarriesTheDrawingState) {
 TEST(SurfaceTest, CircleIsFilledOnlyWithASolidFillStyle) {
   Surface surface(1000, 1000, kWhite);
   surface.Circle(100, 100, 50, QBColor(9));
-  EXPECT_FALSE(surface.Marks()[0].fill.has_value());
+  EXPECT_FALSE(surface.marks()[0].fill.has_value());
   surface.FillStyle = kFillSolid;
   surface.FillColor = QBColor(12);
   surface.Circle(200, 100, -50, QBColor(12));
-  ASSERT_TRUE(surface.Marks()[1].fill.has_value());
-  EXPECT_EQ(*surface.Marks()[1].fill, Rgb(255, 0, 0));
-  EXPECT_EQ(surface.Marks()[1].r, 50);
+  ASSERT_TRUE(surface.marks()[1].fill.has_value());
+  EXPECT_EQ(*surface.marks()[1].fill, Rgb(255, 0, 0));
+  EXPECT_EQ(surface.marks()[1].r, 50);
 }
 
 TEST(SurfaceTest, ClsClearsMarksAndPosition) {
   Surface surface(1000, 1000, kWhite);
   surface.Print("x");
   surface.Line(0, 0, 5, 5);
-  const auto generation = surface.Generation();
+  const auto generation = surface.generation();
   surface.Cls();
-  EXPECT_TRUE(surface.Marks().empty());
+  EXPECT_TRUE(surface.marks().empty());
   EXPECT_EQ(surface.CurrentX, 0);
   EXPECT_EQ(surface.CurrentY, 0);
-  EXPECT_NE(surface.Generation(), generation);
+  EXPECT_NE(surface.generation(), generation);
 }
 
 TEST(SurfaceTest, TransientMarksAreDroppedAfterARepaint) {
@@ -90,11 +90,11 @@ TEST(SurfaceTest, TransientMarksAreDroppedAfterARepaint) {
   surface.Line(0, 0, 1, 1);
   surface.AutoRedraw = false;
   surface.Line(0, 0, 2, 2);
-  surface.Box(0, 0, 3, 3, kBlack, true);
-  EXPECT_TRUE(surface.Marks()[1].transient);
-  surface.DropTransient();
-  ASSERT_EQ(surface.Marks().size(), 1u);
-  EXPECT_EQ(surface.Marks()[0].x2, 1);
+  surface.box(0, 0, 3, 3, kBlack, true);
+  EXPECT_TRUE(surface.marks()[1].transient);
+  surface.dropTransient();
+  ASSERT_EQ(surface.marks().size(), 1u);
+  EXPECT_EQ(surface.marks()[0].x2, 1);
 }
 
 TEST(SurfaceTest, NonFinitePositionsAreRefused) {
@@ -104,19 +104,19 @@ TEST(SurfaceTest, NonFinitePositionsAreRefused) {
   EXPECT_THROW(surface.Circle(std::nan(""), 0, 5), RuntimeFailure);
   surface.CurrentY = inf;
   EXPECT_THROW(surface.Print("x"), RuntimeFailure);
-  EXPECT_TRUE(surface.Marks().empty());
+  EXPECT_TRUE(surface.marks().empty());
 }
 
 TEST(TextMetricsTest, DefaultFontLineHeightAndWidths) {
   const Font font;
-  EXPECT_EQ(font.LineHeight(), 195);
+  EXPECT_EQ(font.lineHeight(), 195);
   EXPECT_GT(font.TextWidth("Wide"), font.TextWidth("iiii"));
   EXPECT_DOUBLE_EQ(font.TextWidth("ab"), font.TextWidth("a") + font.TextWidth("b"));
-  const Font mono = Font::Face("Courier New", 10);
+  const Font mono = Font::face("Courier New", 10);
   EXPECT_EQ(mono.family, FontFamily::Mono);
   EXPECT_DOUBLE_EQ(mono.TextWidth("iiii"), mono.TextWidth("WWWW"));
-  EXPECT_EQ(Font::Face("Times New Roman", 12).family, FontFamily::Serif);
-  EXPECT_EQ(Font::Face("MS Sans Serif", 8.25).family, FontFamily::Sans);
+  EXPECT_EQ(Font::face("Times New Roman", 12).family, FontFamily::Serif);
+  EXPECT_EQ(Font::face("MS Sans Serif", 8.25).family, FontFamily::Sans);
 }
 
 TEST(ColorTest, PaletteAndHex) {

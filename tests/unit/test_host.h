@@ -21,11 +21,11 @@ class TestHost : public Host {
     std::string window, message;
   };
 
-  int MessageBox(const std::string& prompt, int, const std::string& title) override {
+  int messageBox(const std::string& prompt, int, const std::string& title) override {
     messages.push_back({prompt, title});
     return 1;
   }
-  std::string InputBox(const std::string& prompt, const std::string& title,
+  std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override {
     inputPrompts.push_back({prompt, title});
     if (answers.empty()) return defaultText;
@@ -33,13 +33,13 @@ class TestHost : public Host {
     answers.pop_front();
     return reply;
   }
-  void ProgramEnded() override { ended = true; }
-  void Repaint() override { ++repaints; }
-  bool ShowsFrames() const override { return showsFrames; }
+  void programEnded() override { ended = true; }
+  void repaint() override { ++repaints; }
+  bool showsFrames() const override { return framesShown; }
   bool stopRequested() const override {
     return stopAfterRepaints >= 0 && repaints >= stopAfterRepaints;
   }
-  void ReportFailure(const Window& window, const std::string& message) override {
+  void reportFailure(const Window& window, const std::string& message) override {
     failures.push_back({window.name(), message});
   }
 
@@ -50,7 +50,7 @@ class TestHost : public Host {
   bool ended = false;
   int repaints = 0;
   // Whether repaints count as frames a person sees (a long animation then keeps a frame rate).
-  bool showsFrames = false;
+  bool framesShown = false;
   // The person asks a long run to stop once it has repainted this often (-1: never).
   int stopAfterRepaints = -1;
 };

@@ -18,7 +18,7 @@ TEST(TextWrapTest, ShortCaptionStaysOnOneLine) {
 TEST(TextWrapTest, BreaksAtBlanksAndCarriesTheRestOfTheRun) {
   // A narrow column of hour numbers: every number on its own line, right-aligned by the blanks
   // that carry over from the run before it.
-  const Font font = Font::Face("MS Sans Serif", 10.5);
+  const Font font = Font::face("MS Sans Serif", 10.5);
   const double width = font.TextWidth("10");
   EXPECT_EQ(WrapText("  1   2   3 10 11 ", font, width, WrapStyle::Caption),
             (Lines{"  1", "  2", "  3", "10", "11"}));

@@ -46,8 +46,8 @@ std::shared_ptr<const Picture> SoilSolutionPicture(double width, double height) 
   marks.push_back(FilledBox(0, surface + 120, width, height, Rgb(150, 105, 60)));
   Scatter scatter(7);
   for (int i = 0; i < 40; ++i) {
-    const double x = scatter.Between(30, width - 60);
-    const double y = scatter.Between(surface + 180, height - 60);
+    const double x = scatter.between(30, width - 60);
+    const double y = scatter.between(surface + 180, height - 60);
     marks.push_back(FilledBox(x, y, x + 45, y + 30, Rgb(190, 150, 100)));
   }
   // Water drops rising through the soil, and a root.
@@ -58,7 +58,7 @@ std::shared_ptr<const Picture> SoilSolutionPicture(double width, double height) 
   }
   marks.push_back(LineMark(width * 0.8, surface, width * 0.72, height - 90, Rgb(230, 220, 190), 2));
   // Labels in the air and the soil.
-  Font font = Font::Face("MS Sans Serif", 8.25, true);
+  Font font = Font::face("MS Sans Serif", 8.25, true);
   marks.push_back(TextMark(90, 60, "CO2", font, Rgb(40, 40, 40)));
   marks.push_back(TextMark(width * 0.45, 60, "H+", font, Rgb(200, 30, 30)));
   marks.push_back(TextMark(90, height - 300, "Al+++", font, kWhite));

@@ -58,18 +58,18 @@ void Ex2aAsk::Element_Click(int index) {
 }
 
 void Ex2aAsk::Mass_KeyUp() {
-  KeyUpOn(Mass, Moles, Equivalents);
+  keyUpOn(Mass, Moles, Equivalents);
 }
 
 void Ex2aAsk::Moles_KeyUp() {
-  KeyUpOn(Moles, Mass, Equivalents);
+  keyUpOn(Moles, Mass, Equivalents);
 }
 
 void Ex2aAsk::Equivalents_KeyUp() {
-  KeyUpOn(Equivalents, Mass, Moles);
+  keyUpOn(Equivalents, Mass, Moles);
 }
 
-void Ex2aAsk::KeyUpOn(Control& typed, Control& other1, Control& other2) {
+void Ex2aAsk::keyUpOn(Control& typed, Control& other1, Control& other2) {
   if (typed.text().empty()) typed.setText("0");
   other1.setText("0");
   other2.setText("0");

@@ -36,7 +36,7 @@ class Ex2aAsk : public Window {
 
  private:
   // The typed box drives the conversion: an empty box becomes "0", the other two are reset.
-  void KeyUpOn(Control& typed, Control& other1, Control& other2);
+  void keyUpOn(Control& typed, Control& other1, Control& other2);
 };
 
 }  // namespace sylvandra

@@ -40,14 +40,14 @@ Ex2cAsk::Ex2cAsk(Program& program)
   Command6.onClick = [this] { Command6_Click(); };
 }
 
-std::vector<Control*> Ex2cAsk::PollutionControls() {
+std::vector<Control*> Ex2cAsk::pollutionControls() {
   return {&Label11,    &DepRamp, &WeatherRate, &Label10, &Ozone,  &SulfCapac, &Label1, &Label12,
           &NoControls, &Cap,     &Reduce,      &Label13, &Label3, &CEC,       &Label9};
 }
 
-void Ex2cAsk::EnteredFromChapter(int chapterIndex) {
+void Ex2cAsk::enteredFromChapter(int chapterIndex) {
   const bool shown = chapterIndex != kWatershedExperimentsRow;
-  for (Control* control : PollutionControls()) control->setVisible(shown);
+  for (Control* control : pollutionControls()) control->setVisible(shown);
 }
 
 void Ex2cAsk::Command1_Click() {
@@ -94,14 +94,14 @@ void Ex2cAsk::Command3_Click() {
 }
 
 void Ex2cAsk::Command4_Click() {
-  LoadWatershed(2);
+  loadWatershed(2);
 }
 
 void Ex2cAsk::Command5_Click() {
-  LoadWatershed(1);
+  loadWatershed(1);
 }
 
-void Ex2cAsk::LoadWatershed(int watershed) {
+void Ex2cAsk::loadWatershed(int watershed) {
   CEC.setText("200");
   WeatherRate.setText("1");
   DepRamp.setText("N");

@@ -26,7 +26,7 @@ class Ex2cAsk : public Window {
   static constexpr const char* kName = "Ex2cAsk";
   explicit Ex2cAsk(Program& program);
 
-  void EnteredFromChapter(int chapterIndex) override;
+  void enteredFromChapter(int chapterIndex) override;
 
   void Command1_Click();
   void Command2_Click();
@@ -35,10 +35,10 @@ class Ex2cAsk : public Window {
   void Command5_Click();
   void Command6_Click();
   // Writes the parameters of watershed 1 or 2 and resets the solution pools.
-  void LoadWatershed(int watershed);
+  void loadWatershed(int watershed);
 
   // The controls chapter 9 hides, in the order they are hidden.
-  std::vector<Control*> PollutionControls();
+  std::vector<Control*> pollutionControls();
 
   // Headings and captions.
   Control& Label2 = addLabel("Label2", "Watershed #", {240, 240, 1575, 255});

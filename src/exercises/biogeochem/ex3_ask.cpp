@@ -43,14 +43,14 @@ Ex3Ask::Ex3Ask(Program& program)
 }
 
 void Ex3Ask::D21Sys1_Click() {
-  WritePreset(kSystem1);
+  writePreset(kSystem1);
 }
 
 void Ex3Ask::D21Sys2_Click() {
-  WritePreset(kSystem2);
+  writePreset(kSystem2);
 }
 
-void Ex3Ask::WritePreset(const char* const (&texts)[13]) {
+void Ex3Ask::writePreset(const char* const (&texts)[13]) {
   Control* const boxes[] = {&Soil,  &Veg,     &NH4,     &NO3,      &NDep,     &Litter,   &NMin,
                             &Leach, &VegGrow, &VegHalf, &NitrGrow, &HarvFreq, &HarvInten};
   static_assert(std::size(boxes) == kPresetBoxes);

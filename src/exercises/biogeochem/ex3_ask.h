@@ -70,7 +70,7 @@ class Ex3Ask : public Window {
 
  private:
   // Writes the texts of a preset ecosystem into the boxes (see ex3_ask.cpp for the order).
-  void WritePreset(const char* const (&texts)[13]);
+  void writePreset(const char* const (&texts)[13]);
 };
 
 }  // namespace sylvandra

@@ -25,7 +25,7 @@ void Ex41Ask::Command2_Click() {
   // the rows are right-aligned by character count, which needs a fixed pitch.
   surface.font = output.font();
   surface.Print(lines.front());
-  surface.font = Font::Face("Courier New", 8.25);
+  surface.font = Font::face("Courier New", 8.25);
   for (std::size_t row = 1; row < lines.size(); ++row) surface.Print(lines[row]);
 }
 

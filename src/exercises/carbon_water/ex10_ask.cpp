@@ -35,8 +35,8 @@ constexpr HourRow kMeasuredDay[kHours] = {
 Ex10Ask::Ex10Ask(Program& program)
     : Window(program, kName, "Net and Gross Carbon Balances", {0, 1020, 6000, 7440}) {
   // Header words over their columns; the hours one to a line, level with their rows (240 apart).
-  Label1.setFont(Font::Face("MS Sans Serif", 9));
-  Label2.setFont(Font::Face("MS Sans Serif", 10.5));
+  Label1.setFont(Font::face("MS Sans Serif", 9));
+  Label2.setFont(Font::face("MS Sans Serif", 10.5));
   for (int r = 0; r < kHours; ++r) {
     const double top = 960 + 240 * r;
     const std::string hour = " (hour " + std::to_string(r + 1) + ")";
@@ -65,25 +65,25 @@ void Ex10Ask::CalcGCE_Click() {
   }
 }
 
-std::vector<double> Ex10Ask::ColumnValues(const ControlArray& column) const {
+std::vector<double> Ex10Ask::columnValues(const ControlArray& column) const {
   std::vector<double> values;
   for (int r = 0; r < kHours; ++r) values.push_back(column(r).val());
   return values;
 }
 
-void Ex10Ask::GraphVersusPar(const ControlArray& column, const char* name) {
+void Ex10Ask::graphVersusPar(const ControlArray& column, const char* name) {
   GraphSeriesXY(program(), {.mode = "P",
                             .title = "PAR",
-                            .xs = ColumnValues(PAR),
-                            .series = {{name, ColumnValues(column)}}});
+                            .xs = columnValues(PAR),
+                            .series = {{name, columnValues(column)}}});
 }
 
 void Ex10Ask::GraphGCE_Click() {
-  GraphVersusPar(GCE, "GCE");
+  graphVersusPar(GCE, "GCE");
 }
 
 void Ex10Ask::GraphNCE_Click() {
-  GraphVersusPar(NEE, "NCE");
+  graphVersusPar(NEE, "NCE");
 }
 
 void Ex10Ask::GraphhAll_Click() {
@@ -93,10 +93,10 @@ void Ex10Ask::GraphhAll_Click() {
   GraphSeriesXY(program(), {.mode = "L",
                             .title = "Hour",
                             .xs = hours,
-                            .series = {{"PAR", ColumnValues(PAR)},
-                                       {"Tc", ColumnValues(TC)},
-                                       {"NCE", ColumnValues(NEE)},
-                                       {"GCE", ColumnValues(GCE)}},
+                            .series = {{"PAR", columnValues(PAR)},
+                                       {"Tc", columnValues(TC)},
+                                       {"NCE", columnValues(NEE)},
+                                       {"GCE", columnValues(GCE)}},
                             .xRange = {{0, kHours}},
                             .sharedMaxima = {{3, 4}}});
 }

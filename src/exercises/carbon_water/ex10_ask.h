@@ -54,9 +54,9 @@ class Ex10Ask : public Window {
 
  private:
   // The hourly values of a column, read leniently.
-  std::vector<double> ColumnValues(const ControlArray& column) const;
+  std::vector<double> columnValues(const ControlArray& column) const;
   // Plots `column` against PAR as dots.
-  void GraphVersusPar(const ControlArray& column, const char* name);
+  void graphVersusPar(const ControlArray& column, const char* name);
 };
 
 }  // namespace sylvandra

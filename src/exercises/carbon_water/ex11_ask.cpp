@@ -38,9 +38,9 @@ constexpr double kYearLefts[kYears] = {1320, 1920, 2520};
 EX11Ask::EX11Ask(Program& program)
     : Window(program, kName, "Water and Nutrient Balances", {120, 1020, 5520, 7020}) {
   // Month and year names over their columns; the row captions 180 apart, two lines to a row.
-  Label1.setFont(Font::Face("MS Sans Serif", 9));
-  Label2.setFont(Font::Face("MS Sans Serif", 7.5));
-  Label3.setFont(Font::Face("MS Sans Serif", 9.75));
+  Label1.setFont(Font::face("MS Sans Serif", 9));
+  Label2.setFont(Font::face("MS Sans Serif", 7.5));
+  Label3.setFont(Font::face("MS Sans Serif", 9.75));
   for (int i = 0; i < kMonths; ++i) {
     const int year = i / 12;
     const int month = i % 12;

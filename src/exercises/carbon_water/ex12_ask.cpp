@@ -40,7 +40,7 @@ std::string FixedWidthText(const Control& field, double value, int width) {
 
 EX12Ask::EX12Ask(Program& program)
     : Window(program, kName, "Calculate Net Photosynthesis", {1320, 1020, 7200, 6120}) {
-  const Font heading = Font::Face("MS Sans Serif", 9.75, true);
+  const Font heading = Font::face("MS Sans Serif", 9.75, true);
   for (Control* title : {&Label2, &Label3, &Label4}) {
     title->setFont(heading).setAlignment(Alignment::Center);
   }

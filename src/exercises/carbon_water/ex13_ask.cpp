@@ -71,17 +71,17 @@ EX13Ask::EX13Ask(Program& program)
   Command3.onClick = [this] { Command3_Click(); };
 }
 
-HourlyClimate EX13Ask::ReadClimate() const {
+HourlyClimate EX13Ask::readClimate() const {
   const double tMin = Tmin.number();
   const double tMax = Tmax.number();
   const double parMax = PARMax.number();
   const HourlyClimate climate = DayClimate(parMax, tMax, tMin);
   // Every hour's climate and potential rates must be numbers that can be shown.
-  ClimateGraph(climate);
+  climateGraph(climate);
   return climate;
 }
 
-XYGraph EX13Ask::ClimateGraph(const HourlyClimate& climate) {
+XYGraph EX13Ask::climateGraph(const HourlyClimate& climate) {
   std::vector<double> potentialPsn, potentialET;
   for (int h = 0; h <= kWaterFlowLastHour; ++h) {
     potentialPsn.push_back(PotentialPhotosynthesis(climate.HourPAR[h]));
@@ -101,8 +101,8 @@ XYGraph EX13Ask::ClimateGraph(const HourlyClimate& climate) {
                  }};
 }
 
-void EX13Ask::ShowClimate(const HourlyClimate& climate) {
-  const XYGraph graph = ClimateGraph(climate);
+void EX13Ask::showClimate(const HourlyClimate& climate) {
+  const XYGraph graph = climateGraph(climate);
   TotPsn.setText("");
   TotET.setText("");
   GraphSeriesXY(program(), graph);
@@ -110,13 +110,13 @@ void EX13Ask::ShowClimate(const HourlyClimate& climate) {
 }
 
 void EX13Ask::Command2_Click() {
-  ShowClimate(ReadClimate());
+  showClimate(readClimate());
 }
 
 void EX13Ask::Execute_Click() {
   const double stemStorage = StemStorage.number();
   const double matricPotential = MatPot.number();
-  const HourlyClimate climate = ReadClimate();
+  const HourlyClimate climate = readClimate();
   RequireNonZero(stemStorage, StemStorage);
   const double osmoticPotential = OsmPot.val();
   const WaterFlowDay day =

@@ -60,11 +60,11 @@ class EX13Ask : public Window {
  private:
   // The climate fields read strictly (Tmin, Tmax, then PARMax) and the day's climate from them;
   // a climate with an hour that cannot be shown is a run-time failure.
-  HourlyClimate ReadClimate() const;
+  HourlyClimate readClimate() const;
   // The climate graph: PAR, temperature, VPD and the potential photosynthesis and transpiration.
-  static XYGraph ClimateGraph(const HourlyClimate& climate);
+  static XYGraph climateGraph(const HourlyClimate& climate);
   // Totals cleared, the climate made program-wide and graphed.
-  void ShowClimate(const HourlyClimate& climate);
+  void showClimate(const HourlyClimate& climate);
 };
 
 }  // namespace sylvandra

@@ -151,26 +151,26 @@ void EX9Ask::DevegCon_Click(int index) {
   DevegCon(1 - index).setValue(0);
 }
 
-void EX9Ask::NormaliseSwitch(Control& field) {
+void EX9Ask::normaliseSwitch(Control& field) {
   if (field.text().empty()) return;
   if (field.text() == "y") field.setText("Y");
   if (field.text() != "Y") field.setText("N");
 }
 
 void EX9Ask::ATF_Change() {
-  NormaliseSwitch(ATF);
+  normaliseSwitch(ATF);
 }
 
 void EX9Ask::TAF_Change() {
-  NormaliseSwitch(TAF);
+  normaliseSwitch(TAF);
 }
 
 void EX9Ask::ASOF_Change() {
-  NormaliseSwitch(ASOF);
+  normaliseSwitch(ASOF);
 }
 
 void EX9Ask::SODOF_Change() {
-  NormaliseSwitch(SODOF);
+  normaliseSwitch(SODOF);
 }
 
 }  // namespace sylvandra

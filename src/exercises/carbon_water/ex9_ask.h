@@ -85,7 +85,7 @@ class EX9Ask : public Window {
   // The "Control" and "Ramp Down" check boxes of one emission, at `top`.
   ControlArray& addCoursePair(const char* name, double top);
   // What a switch field shows after a change: "Y", "N", or nothing.
-  void NormaliseSwitch(Control& field);
+  void normaliseSwitch(Control& field);
 };
 
 }  // namespace sylvandra

@@ -17,7 +17,7 @@ Ex14aAsk::Ex14aAsk(Program& program)
   Command3.onClick = [this] { Command3_Click(); };
 }
 
-void Ex14aAsk::EnteredFromChapter([[maybe_unused]] int chapterIndex) {
+void Ex14aAsk::enteredFromChapter([[maybe_unused]] int chapterIndex) {
   program().form<outpt>().setVisible(false);
   int mode = 1;
   SpeciesMaps(program(), mode);

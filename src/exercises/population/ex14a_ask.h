@@ -22,7 +22,7 @@ class Ex14aAsk : public Window {
   explicit Ex14aAsk(Program& program);
 
   // New maps and the first sample plot, the output window shown large.
-  void EnteredFromChapter(int chapterIndex) override;
+  void enteredFromChapter(int chapterIndex) override;
 
   void Command1_Click();
   void Command2_Click();

@@ -43,7 +43,7 @@ Ex14bAsk::Ex14bAsk(Program& program)
   Command1.onClick = [this] { Command1_Click(); };
 }
 
-void Ex14bAsk::EnteredFromChapter([[maybe_unused]] int chapterIndex) {
+void Ex14bAsk::enteredFromChapter([[maybe_unused]] int chapterIndex) {
   program().form<outmap>().setVisible(true);
 }
 

@@ -17,7 +17,7 @@ class Ex14bAsk : public Window {
   explicit Ex14bAsk(Program& program);
 
   // The island map shown beside the table.
-  void EnteredFromChapter(int chapterIndex) override;
+  void enteredFromChapter(int chapterIndex) override;
 
   void Command1_Click();
 

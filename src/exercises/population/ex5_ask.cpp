@@ -26,7 +26,7 @@ void RequireWeightRange(const Control& maxField, const Control& minField) {
 
 Ex5Ask::Ex5Ask(Program& program)
     : Window(program, kName, "Population Parameters", {120, 1020, 5460, 6000}) {
-  const Font heading = Font::Face("MS Sans Serif", 9.75, true);
+  const Font heading = Font::face("MS Sans Serif", 9.75, true);
   for (Control* title : {&Label1, &Label2, &Label3, &Label4}) title->setFont(heading);
 
   // The caption of each box, on its row, left of the box.

@@ -37,7 +37,7 @@ Ex6Ask::Ex6Ask(Program& program)
   Label5.setFont(bold);
   NoManage.setValue(1);
   ManageRandom.setValue(1);
-  ShowDetail(false);
+  showDetail(false);
 
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
@@ -54,7 +54,7 @@ SequoiaGrove& Ex6Ask::grove() {
   return program().state<SequoiaGrove>();
 }
 
-void Ex6Ask::EnteredFromChapter(int /*chapterIndex*/) {
+void Ex6Ask::enteredFromChapter(int /*chapterIndex*/) {
   // Entering always opens the window, also over a Begin Year the Restart button refuses, so that
   // the student can mend it there; the maps then show the year the grove starts in.
   std::string yearShown = "1880";
@@ -70,7 +70,7 @@ std::string Ex6Ask::beginYearText() const {
   return BeginYear.text();
 }
 
-void Ex6Ask::ShowDetail(bool shown) {
+void Ex6Ask::showDetail(bool shown) {
   for (Control* control : {&Label6, &ManageHigh, &ManageRandom, &NumPixManage}) {
     control->setVisible(shown);
   }
@@ -79,25 +79,25 @@ void Ex6Ask::ShowDetail(bool shown) {
 void Ex6Ask::NoManage_Click() {
   grove().FireInterval = 15;
   grove().ManagementMode = kNoManagement;
-  ShowDetail(false);
+  showDetail(false);
 }
 
 void Ex6Ask::FireSuppress_Click() {
   grove().FireInterval = 150;
   grove().ManagementMode = kNoManagement;
-  ShowDetail(false);
+  showDetail(false);
 }
 
 void Ex6Ask::PrescribedBurn_Click() {
   grove().FireInterval = 10;
   grove().ManagementMode = kPrescribedBurn;
-  ShowDetail(true);
+  showDetail(true);
 }
 
 void Ex6Ask::UnderHarvest_Click() {
   grove().FireInterval = 10;
   grove().ManagementMode = kUnderstoryHarvest;
-  ShowDetail(true);
+  showDetail(true);
 }
 
 void Ex6Ask::ManageHigh_Click() {
@@ -167,7 +167,7 @@ void Ex6Ask::Command1_Click() {
   // Each year's flames are shown for one frame, and the Current Year field follows the run. A
   // stop asked for by the student ends the run with the year just done.
   FramePacer pacer(program());
-  const int flamesPerFrame = program().host().ShowsFrames() ? kFlamesPerFrame : 0;
+  const int flamesPerFrame = program().host().showsFrames() ? kFlamesPerFrame : 0;
   flamesLeftInFrame_ = flamesPerFrame;
   std::string reachedYear = RunToYear.text();
   for (double year = firstYear; year <= lastYear; year += 1) {
@@ -233,7 +233,7 @@ void Ex6Ask::DrawFireMaps() {
         const int c = FireMapClass(values[i][j], classWidth);
         share[static_cast<size_t>(c)] += 1;
         const double x = out.CurrentX;
-        out.Box(x, y, x + kPixelSize, y + kPixelSize, QBColor(colour[static_cast<size_t>(c)]),
+        out.box(x, y, x + kPixelSize, y + kPixelSize, QBColor(colour[static_cast<size_t>(c)]),
                 true);
       }
     }
@@ -257,7 +257,7 @@ void Ex6Ask::DrawFireMaps() {
     for (size_t k = 1; k <= 5; ++k) {
       const double x = 6800 + 600 * static_cast<double>(k - 1);
       const double top = base - 2000 * share[k];
-      out.Box(x, base, x + 600, top, QBColor(colour[k]), true);
+      out.box(x, base, x + 600, top, QBColor(colour[k]), true);
       out.CurrentX = x + 100;
       out.CurrentY = top - 250;
       out.Print(Fmt5(Int(100 * share[k])));
@@ -290,8 +290,8 @@ void Ex6Ask::DrawFlames(int row, int column, int kind) {
     const double x = x0 + Single(program().Rnd() * 140);
     c = kind == kCrownFire ? 15 : (c == 6 ? 4 : 6);
     if (!shown) continue;
-    out.Box(x, fuelY, x + 10, fuelY + 10, QBColor(c), true);
-    out.Box(x, understoryY, x + 10, understoryY + 10, QBColor(c), true);
+    out.box(x, fuelY, x + 10, fuelY + 10, QBColor(c), true);
+    out.box(x, understoryY, x + 10, understoryY + 10, QBColor(c), true);
   }
   out.AutoRedraw = true;
 }

@@ -24,7 +24,7 @@ class Ex6Ask : public Window {
   explicit Ex6Ask(Program& program);
 
   // Every visit from the catalogue starts from a fresh grove.
-  void EnteredFromChapter(int chapterIndex) override;
+  void enteredFromChapter(int chapterIndex) override;
 
   void Command1_Click();  // Execute
   void Command2_Click();  // Restart
@@ -69,7 +69,7 @@ class Ex6Ask : public Window {
 
  private:
   SequoiaGrove& grove();
-  void ShowDetail(bool shown);
+  void showDetail(bool shown);
   // The Begin Year's text when it holds a whole year; otherwise a run-time failure naming it.
   std::string beginYearText() const;
   // Restart, showing the given year over the maps.

@@ -29,7 +29,7 @@ constexpr double kMapsLeft = 135, kMapsWidth = 10000, kMapsHeight = 7400;
 
 }  // namespace
 
-ControlArray& EX7Ask::SpeciesColumn(const char* name, const char* heading,
+ControlArray& EX7Ask::speciesColumn(const char* name, const char* heading,
                                     std::initializer_list<int> defaults, double left) {
   ControlArray& headings = array("Label3");
   addLabel("Label3", heading, {left - 60, 240, 1080, 435}, static_cast<int>(headings.size()))
@@ -65,7 +65,7 @@ EX7Ask::EX7Ask(Program& program)
   Return.onClick = [this] { Return_Click(); };
 }
 
-SpeciesTraits EX7Ask::ReadTraits() const {
+SpeciesTraits EX7Ask::readTraits() const {
   SpeciesTraits traits;
   for (int s = 1; s <= kStandSpecies; ++s) {
     const auto k = static_cast<size_t>(s);
@@ -82,7 +82,7 @@ SpeciesTraits EX7Ask::ReadTraits() const {
 }
 
 void EX7Ask::Command1_Click() {
-  const SpeciesTraits traits = ReadTraits();
+  const SpeciesTraits traits = readTraits();
   const double years = nyr.val();
   // A run of a million years would hold the program for hours between two pauses.
   if (years > kMaxYears) throw nyr.failure("must be at most 10000");
@@ -167,7 +167,7 @@ void EX7Ask::DrawStandMaps() {
         const auto code = static_cast<size_t>(grid[i][j]);
         tally[code] += 1;
         const double x = out.CurrentX;
-        out.Box(x, y0, x + 150, y0 + 150, QBColor(colour[code]), true);
+        out.box(x, y0, x + 150, y0 + 150, QBColor(colour[code]), true);
       }
     }
   };
@@ -188,7 +188,7 @@ void EX7Ask::DrawStandMaps() {
     for (size_t s = 1; s <= kStandSpecies; ++s) {
       const double x = 6800 + 600 * static_cast<double>(s - 1);
       const double top = base - share[s] * 2000;
-      out.Box(x, base, x + 600, top, QBColor(colour[s]), true);
+      out.box(x, base, x + 600, top, QBColor(colour[s]), true);
       out.CurrentX = x + 100;
       out.CurrentY = top - 250;
       out.Print(Fmt5(Int(share[s] * 100 + 0.5)));

@@ -30,11 +30,11 @@ class EX7Ask : public Window {
   void DrawStandMaps();
 
   // Species traits, indexed 1..5 by species.
-  ControlArray& longev = SpeciesColumn("longev", "Longevity", {40, 50, 90, 150, 200}, 1440);
-  ControlArray& tol = SpeciesColumn("tol", "Shade Toler.", {1, 1, 3, 4, 5}, 2520);
-  ControlArray& sdisp = SpeciesColumn("sdisp", "Seed Dispersal", {1, 11, 5, 3, 1}, 3600);
-  ControlArray& slong = SpeciesColumn("slong", "Seed Longevity", {100, 0, 0, 0, 0}, 4680);
-  ControlArray& sprout = SpeciesColumn("sprout", "Sprout", {0, 1, 0, 0, 1}, 5760);
+  ControlArray& longev = speciesColumn("longev", "Longevity", {40, 50, 90, 150, 200}, 1440);
+  ControlArray& tol = speciesColumn("tol", "Shade Toler.", {1, 1, 3, 4, 5}, 2520);
+  ControlArray& sdisp = speciesColumn("sdisp", "Seed Dispersal", {1, 11, 5, 3, 1}, 3600);
+  ControlArray& slong = speciesColumn("slong", "Seed Longevity", {100, 0, 0, 0, 0}, 4680);
+  ControlArray& sprout = speciesColumn("sprout", "Sprout", {0, 1, 0, 0, 1}, 5760);
 
   // Disturbance scenario and run.
   Control& fireyear = addTextBox("fireyear", "0", {1680, 3510, 960, 315}).setLabel("Fire");
@@ -54,10 +54,10 @@ class EX7Ask : public Window {
 
  private:
   // A column of five trait fields (species 1..5) under its heading.
-  ControlArray& SpeciesColumn(const char* name, const char* heading,
+  ControlArray& speciesColumn(const char* name, const char* heading,
                               std::initializer_list<int> defaults, double left);
   // The traits as the fields give them; a longevity of 0 is refused.
-  SpeciesTraits ReadTraits() const;
+  SpeciesTraits readTraits() const;
 };
 
 }  // namespace sylvandra

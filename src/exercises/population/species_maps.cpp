@@ -43,16 +43,16 @@ void DrawFramesAndLegend(Surface& s, MapColours& colours) {
   s.CurrentX = 100;
   s.CurrentY = 200;
   s.Print("Area 1");
-  s.Box(100, 400, 6100, 3400, QBColor(1));
+  s.box(100, 400, 6100, 3400, QBColor(1));
   s.CurrentY = 3600;
   s.CurrentX = 100;
   s.Print("Area 2");
   s.CurrentX = 100;
-  s.Box(100, 3800, 6100, 6800, QBColor(1));
+  s.box(100, 3800, 6100, 6800, QBColor(1));
 
   double y = 1200;
   for (int i = 1; i <= kMapSpecies; ++i) {
-    s.Box(6800, y, 7200, y + 400, SpeciesColour(colours, i), true);
+    s.box(6800, y, 7200, y + 400, SpeciesColour(colours, i), true);
     y += 400;
     s.CurrentY = y - 300;
     s.CurrentX = 7400;
@@ -66,8 +66,8 @@ void DrawFullMaps(Surface& s, const SpeciesMapCells& maps, const MapColours& col
   for (int j = 1; j <= kMapRows; ++j) {
     for (int i = 1; i <= kMapColumns; ++i) {
       const double x = s.CurrentX;
-      s.Box(x, y, x + kCell, y + kCell, SpeciesColour(colours, Nearest(maps.Map1[i][j])), true);
-      s.Box(x, y + kMap2Below, x + kCell, y + kMap2Below + kCell,
+      s.box(x, y, x + kCell, y + kCell, SpeciesColour(colours, Nearest(maps.Map1[i][j])), true);
+      s.box(x, y + kMap2Below, x + kCell, y + kMap2Below + kCell,
             SpeciesColour(colours, Nearest(maps.Map2[i][j])), true);
     }
     y = s.CurrentY - kMap2Below;
@@ -84,7 +84,7 @@ void DrawBlock(Surface& s, int sample, ColourOf colourOf) {
     for (int j = 1; j <= 4; ++j) {
       const MapCell cell = SampleCell(sample, i, j);
       const double x = s.CurrentX;
-      s.Box(x, y, x + kCell, y + kCell, colourOf(cell), true);
+      s.box(x, y, x + kCell, y + kCell, colourOf(cell), true);
     }
     s.CurrentX = s.CurrentX - 4 * kCell;
   }

@@ -107,9 +107,9 @@ std::shared_ptr<const Picture> CoastMapPicture(double width, double height) {
   picture->height = height;
   picture->background = kSea;
   std::vector<Mark>& marks = picture->marks;
-  const Font label = Font::Face("MS Sans Serif", 8.25);
-  const Font bold = Font::Face("MS Sans Serif", 8.25, true);
-  Font italic = Font::Face("Times New Roman", 12);
+  const Font label = Font::face("MS Sans Serif", 8.25);
+  const Font bold = Font::face("MS Sans Serif", 8.25, true);
+  Font italic = Font::face("Times New Roman", 12);
   italic.italic = true;
 
   // The mainland: the coast, closed along the map's right edge.
@@ -154,7 +154,7 @@ std::shared_ptr<const Picture> CoastMapPicture(double width, double height) {
   marks.push_back(FilledBox(panelLeft, panelTop, panelRight, panelBottom, kWhite));
   marks.push_back(OutlineBox(panelLeft, panelTop, panelRight, panelBottom, kShore));
   marks.push_back(TextMark(panelLeft + 150, panelTop + 120, "Southern California Bight",
-                           Font::Face("MS Sans Serif", 9.75, true), kBlack));
+                           Font::face("MS Sans Serif", 9.75, true), kBlack));
   marks.push_back(TextMark(panelLeft + 150, panelTop + 380, "The Channel Islands", label, kBlack));
   // 100 km is 0.9 degrees of latitude.
   const double kilometre = kTwipsPerDegree / 111.0;

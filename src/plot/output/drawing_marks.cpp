@@ -11,7 +11,7 @@ Color Blend(Color a, Color b, double t) {
   return Rgb(mix(RedOf(a), RedOf(b)), mix(GreenOf(a), GreenOf(b)), mix(BlueOf(a), BlueOf(b)));
 }
 
-double Scatter::Next() {
+double Scatter::next() {
   // A 32-bit linear congruential step; the top 24 bits give the fraction.
   state_ = state_ * 1664525u + 1013904223u;
   return static_cast<double>(state_ >> 8) / 16777216.0;

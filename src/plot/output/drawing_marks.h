@@ -17,8 +17,8 @@ Color Blend(Color a, Color b, double t);
 class Scatter {
  public:
   explicit Scatter(std::uint32_t seed) : state_(seed) {}
-  double Next();
-  double Between(double low, double high) { return low + (high - low) * Next(); }
+  double next();
+  double between(double low, double high) { return low + (high - low) * next(); }
 
  private:
   std::uint32_t state_;

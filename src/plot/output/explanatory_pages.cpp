@@ -11,9 +11,9 @@
 namespace sylvandra {
 namespace {
 
-const Font kBodyFont = Font::Face("MS Sans Serif", 8.25);
-const Font kHeadingFont = Font::Face("MS Sans Serif", 12, true);
-const Font kSubheadingFont = Font::Face("MS Sans Serif", 8.25, true);
+const Font kBodyFont = Font::face("MS Sans Serif", 8.25);
+const Font kHeadingFont = Font::face("MS Sans Serif", 12, true);
+const Font kSubheadingFont = Font::face("MS Sans Serif", 8.25, true);
 constexpr Color kHeadingColor = Rgb(0, 64, 32);
 
 // A logistic rise, 0 at the start and 100 % in year 200.
@@ -80,8 +80,8 @@ std::shared_ptr<const Picture> AboutPagePicture(double width, double height) {
   page->height = height;
   page->background = kWhite;
   PageWriter writer(*page, 300, width - 300, 220);
-  writer.Paragraph("About These Exercises", kHeadingFont, kHeadingColor);
-  writer.Space(100);
+  writer.paragraph("About These Exercises", kHeadingFont, kHeadingColor);
+  writer.space(100);
   const struct {
     const char* heading;
     const char* text;
@@ -111,9 +111,9 @@ std::shared_ptr<const Picture> AboutPagePicture(double width, double height) {
        "message."},
   };
   for (const auto& section : sections) {
-    if (section.heading) writer.Paragraph(section.heading, kSubheadingFont, kHeadingColor);
-    writer.Paragraph(section.text, kBodyFont);
-    writer.Space(120);
+    if (section.heading) writer.paragraph(section.heading, kSubheadingFont, kHeadingColor);
+    writer.paragraph(section.text, kBodyFont);
+    writer.space(120);
   }
   return page;
 }
@@ -133,7 +133,7 @@ std::shared_ptr<const Picture> GraphDemoPicture(double width, double height, dou
   const double bottom = 2900;
   const double column = (right - left) / 8;
   const double captionX = leftHidden + 50;
-  const double lineHeight = kBodyFont.LineHeight();
+  const double lineHeight = kBodyFont.lineHeight();
   auto xOf = [&](double year) { return left + (right - left) * year / 200.0; };
   auto yOf = [&](double percent) { return bottom - (bottom - top) * percent / 100.0; };
 
@@ -178,27 +178,27 @@ std::shared_ptr<const Picture> GraphDemoPicture(double width, double height, dou
     marks.push_back(LineMark(x, y, x, bottom, kBlack, 1, 2));
     marks.push_back(FilledCircle(x, y, 45, kBlack));
     marks.push_back(TextMark(x + reading.labelDx, y + reading.labelDy, reading.letter,
-                             Font::Face("MS Sans Serif", 8.25, true)));
+                             Font::face("MS Sans Serif", 8.25, true)));
   }
 
   PageWriter writer(*page, leftHidden + 180, width - 180, bottom + 620);
-  writer.Paragraph(
+  writer.paragraph(
       "Every graph in these exercises is drawn like this one.  Each curve is scaled to its own "
       "maximum, so the y axis gives percent of that maximum, not the value itself.  The strip "
       "along the top gives each series' name, line and maximum (Max.).",
       kBodyFont);
-  writer.Space(80);
-  writer.Paragraph(
+  writer.space(80);
+  writer.paragraph(
       "To read a value, find the percentage on the y axis where the curve lies and multiply "
       "it by the maximum printed under that series' color bar.",
       kBodyFont);
-  writer.Space(80);
-  const Font bold = Font::Face("MS Sans Serif", 8.25, true);
+  writer.space(80);
+  const Font bold = Font::face("MS Sans Serif", 8.25, true);
   for (const DemoReading& reading : kReadings) {
-    writer.Labelled(std::string(reading.letter) + ":", DemoReadingText(reading), kBodyFont);
+    writer.labelled(std::string(reading.letter) + ":", DemoReadingText(reading), kBodyFont);
   }
-  writer.Space(80);
-  writer.Paragraph("Readings to the nearest 5 % are accurate enough for all the exercises.", bold);
+  writer.space(80);
+  writer.paragraph("Readings to the nearest 5 % are accurate enough for all the exercises.", bold);
   return page;
 }
 

@@ -6,7 +6,7 @@
 namespace sylvandra {
 
 outpt::outpt(Program& program) : Window(program, kName, "Model Output", kOutptRect, kFaceGrey) {
-  setFont(Font::Face("MS Sans Serif", 8.25));
+  setFont(Font::face("MS Sans Serif", 8.25));
   surface().AutoRedraw = true;
   About.setPicture(AboutPagePicture(About.width(), About.height()));
   GraphDemo.setPicture(GraphDemoPicture(GraphDemo.width(), GraphDemo.height(), -GraphDemo.left()));
@@ -30,7 +30,7 @@ void Outpt2::Command1_Click() {
 }
 
 outmap::outmap(Program& program) : Window(program, kName, "Maps", {5760, 1020, 6870, 6900}) {
-  surface().SetPicture(CoastMapPicture(width(), height()));
+  surface().setPicture(CoastMapPicture(width(), height()));
 }
 
 void HideWithOutput(Window& exercise) {

@@ -21,16 +21,16 @@ class PageWriter {
       : picture_(picture), left_(left), right_(right), y_(top) {}
 
   // A word-wrapped paragraph.
-  void Paragraph(std::string_view text, const Font& font, Color color = kBlack);
+  void paragraph(std::string_view text, const Font& font, Color color = kBlack);
   // A paragraph with a lead-in (e.g. "A:") and the text wrapped beside it.
-  void Labelled(std::string_view lead, std::string_view text, const Font& font,
+  void labelled(std::string_view lead, std::string_view text, const Font& font,
                 Color color = kBlack);
-  void Space(double twips) { y_ += twips; }
+  void space(double twips) { y_ += twips; }
   double y() const { return y_; }
 
  private:
-  void Lines(const std::vector<std::string>& lines, double firstLeft, double otherLeft,
-             const Font& font, Color color);
+  void writeLines(const std::vector<std::string>& lines, double firstLeft, double otherLeft,
+                  const Font& font, Color color);
 
   Picture& picture_;
   double left_;
