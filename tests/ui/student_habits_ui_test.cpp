@@ -1,7 +1,14 @@
 // What a student meets on the desktop: boxes titled with the window's caption and never its
-// internal name.
+// internal name; a focus that can always be seen, and fields entered by Tab whose text typing
+// replaces.
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
 #include "app/startup.h"
 #include "platform/runtime_failure.h"
+#include "shell/a_select.h"
 #include "ui/ui_fixture.h"
 
 namespace sylvandra::testing {
@@ -45,6 +52,69 @@ TEST_F(StudentHabitsTest, AnUntitledBoxOutsideAHandlerTakesTheActiveWindowsCapti
   program().MsgBox("Hit Return to Stop Game");
   ASSERT_EQ(dialogs().messages.size(), 1u);
   EXPECT_EQ(dialogs().messages[0].title, lab.caption());
+}
+
+void Type(QWidget* widget, Qt::Key key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &release);
+}
+
+void Click(QWidget* widget, QPoint at) {
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+
+TEST_F(StudentHabitsTest, TypingInAFieldEnteredByTabReplacesItsTextAndAClickPlacesTheCaret) {
+  LabWindow& lab = ShowLab();
+  ui::WindowView& view = ViewOf(lab);
+  for (int step = 0; step < 20 && lab.focusedControl() != &lab.Mass; ++step) {
+    Type(view.focusWidget() ? view.focusWidget() : &view, Qt::Key_Tab);
+  }
+  ASSERT_EQ(lab.focusedControl(), &lab.Mass);
+  auto* mass = WidgetOf<QLineEdit>(lab.Mass);
+  EXPECT_EQ(mass->selectedText(), "12.5");
+  Type(mass, Qt::Key_7, "7");
+  EXPECT_EQ(mass->text(), "7");
+  EXPECT_EQ(lab.Mass.text(), "7");
+
+  // A click into another field puts the caret where it fell and selects nothing.
+  lab.Species.setText("Oak");
+  desktop().sync();
+  auto* species = WidgetOf<QLineEdit>(lab.Species);
+  Click(species, species->rect().center());
+  EXPECT_EQ(lab.focusedControl(), &lab.Species);
+  EXPECT_FALSE(species->hasSelectedText());
+}
+
+TEST_F(StudentHabitsTest, AButtonWithTheFocusShowsAFrame) {
+  LabWindow& lab = ShowLab();
+  ui::WindowView& view = ViewOf(lab);
+  view.activateWindow();
+  QApplication::processEvents();
+  auto* weigh = WidgetOf<QPushButton>(lab.Weigh);
+  program().focus(lab.Fill);
+  desktop().sync();
+  const QImage without = weigh->grab().toImage();
+  program().focus(lab.Weigh);
+  desktop().sync();
+  ASSERT_TRUE(weigh->hasFocus());
+  EXPECT_NE(weigh->grab().toImage(), without);
+}
+
+TEST_F(StudentHabitsTest, TheMenusFocusMarkFollowsAChapterChosenByMouse) {
+  A_Select& menu = program().form<A_Select>();
+  menu.Show();
+  program().focus(menu.Select(16));
+  desktop().sync();
+  QWidget* third = ViewOf(menu).widgetFor(menu.Select(3));
+  Click(third, {5, 5});
+  EXPECT_EQ(menu.focusedControl(), &menu.Select(3));
 }
 
 }  // namespace
