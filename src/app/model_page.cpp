@@ -1,7 +1,6 @@
 #include "app/model_page.h"
 
 #include <algorithm>
-#include <array>
 
 #include "app/model_page_sources.h"
 #include "app/startup.h"
@@ -10,9 +9,9 @@
 namespace sylvandra {
 namespace {
 
-constexpr double kHelpButtonSize = 255;
+// 20 x 20 pixels at 15 twips a pixel: a button a pointer hits without aiming.
+constexpr double kHelpButtonSize = 300;
 constexpr double kHelpButtonMargin = 60;
-constexpr double kSmallHelpButtonSize = 165;
 
 const ModelPageSource* SourceFor(std::string_view window) {
   for (const ModelPageSource& source : ModelPageSources()) {
@@ -38,37 +37,30 @@ bool Overlaps(const Rect& a, const Rect& b) {
          b.top < a.top + a.height;
 }
 
-// The first corner of the window (top right, bottom right, top left, bottom left) where the
-// button covers no control, shown or hidden; when every corner is taken, the place nearest the
-// top right, along rows from the top, that covers none, if need be for a smaller button; the top
-// right corner when none is free.
-Rect HelpButtonPlace(const Window& window) {
-  const double right = window.width() - kHelpButtonSize - kHelpButtonMargin;
-  const double bottom = window.height() - kHelpButtonSize - kHelpButtonMargin;
-  auto free = [&](const Rect& place) {
+// The top right corner of the client area, wherever no control (shown or hidden) lies there.
+// A window whose corner a control takes gets the free place nearest that corner: rows from the
+// top down, each from the right edge leftwards. A window with no free place at all (a toolbar
+// packed edge to edge) grows by a strip at its right edge, whose top right corner the button
+// takes. The button keeps its size everywhere.
+Rect PlaceHelpButton(Window& window) {
+  const auto free = [&](const Rect& place) {
     return std::none_of(window.controls().begin(), window.controls().end(),
                         [&](const auto& c) { return Overlaps(place, c->rect()); });
   };
-  const std::array<Rect, 4> corners = {{
-      {right, kHelpButtonMargin, kHelpButtonSize, kHelpButtonSize},
-      {right, bottom, kHelpButtonSize, kHelpButtonSize},
-      {kHelpButtonMargin, kHelpButtonMargin, kHelpButtonSize, kHelpButtonSize},
-      {kHelpButtonMargin, bottom, kHelpButtonSize, kHelpButtonSize},
-  }};
-  for (const Rect& corner : corners) {
-    if (free(corner)) return corner;
-  }
-  // A smaller button fits the narrow strips of a window packed with controls.
-  for (const double size : {kHelpButtonSize, kSmallHelpButtonSize}) {
-    const double step = kHelpButtonMargin / 2;
-    for (double top = step; top + size <= window.height(); top += step) {
-      for (double left = window.width() - size - step; left >= step; left -= step) {
-        const Rect place{left, top, size, size};
-        if (free(place)) return place;
-      }
+  const double step = kHelpButtonMargin / 2;
+  const double right = window.width() - kHelpButtonSize - kHelpButtonMargin;
+  for (double top = kHelpButtonMargin; top + kHelpButtonSize <= window.height(); top += step) {
+    for (double left = right; left >= 0; left -= step) {
+      const Rect place{left, top, kHelpButtonSize, kHelpButtonSize};
+      if (free(place)) return place;
     }
   }
-  return corners[0];
+  Rect grown = window.rect();
+  grown.width += kHelpButtonSize + kHelpButtonMargin;
+  grown.height = std::max(grown.height, kHelpButtonSize + 2 * kHelpButtonMargin);
+  window.setRect(grown);
+  return {right + kHelpButtonSize + kHelpButtonMargin, kHelpButtonMargin, kHelpButtonSize,
+          kHelpButtonSize};
 }
 
 // The comment's lines joined into paragraphs that the page wraps to its width; a blank line
@@ -150,7 +142,7 @@ void InstallModelPages(Program& program) {
   };
   program.onWindowCreated = [&program](Window& window) {
     if (!SourceFor(window.name())) return;
-    Control& button = window.addProgramButton("ModelHelp", "?", HelpButtonPlace(window));
+    Control& button = window.addProgramButton("ModelHelp", "?", PlaceHelpButton(window));
     button.setLabel("How the model works");
     Window* exercise = &window;
     button.onClick = [&program, exercise] { program.form<ModelPage>().showFor(*exercise); };

@@ -59,7 +59,8 @@ bool IsResultField(const Control& control) {
 }
 
 int Group(const Control& control) {
-  if (control.kind() == ControlKind::CommandButton) return 2;
+  // The help button ("?") is a window's last stop, wherever its corner lies.
+  if (control.kind() == ControlKind::CommandButton) return control.caption() == "?" ? 3 : 2;
   return IsResultField(control) ? 1 : 0;
 }
 
@@ -167,7 +168,7 @@ std::vector<Control*> TabOrder(const Window& window) {
     block->members.push_back(control.get());
   }
   std::vector<Control*> order;
-  for (int group = 0; group < 3; ++group) {
+  for (int group = 0; group < 4; ++group) {
     std::vector<Block*> inGroup;
     for (Block& block : blocks) {
       if (block.group == group) inGroup.push_back(&block);

@@ -445,8 +445,21 @@ void ControlView::syncAlignment() {
 }
 
 bool ControlView::eventFilter(QObject* watched, QEvent* event) {
+  // The style frames the focused button, check box or option only in a window whose focus
+  // moved by the keyboard, and the toolkit forgets that at a click; a person uses both, so the
+  // frame is always drawn.
+  if (watched == widget_ && event->type() == QEvent::FocusIn) {
+    widget_->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+  }
   if (watched == widget_ && event->type() == QEvent::FocusIn && !syncing_ &&
       IsPersonsFocusChange(static_cast<QFocusEvent*>(event)->reason())) {
+    sendFocus();
+  }
+  // A click in a window that is not the active one moves no widget focus there: the model's
+  // focus (and the focus mark drawn from it) follows the click all the same.
+  if (watched == widget_ && event->type() == QEvent::MouseButtonPress &&
+      (widget_->focusPolicy() & Qt::ClickFocus) && widget_->isEnabled() &&
+      control_.window().focusedControl() != &control_) {
     sendFocus();
   }
   // Every key released in a field fires KeyUp, also keys that leave its text as it was.

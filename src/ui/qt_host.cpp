@@ -117,6 +117,14 @@ QWidget* QtHost::prepareDialog() {
 
 std::string QtHost::titleOr(const std::string& title) const {
   if (!title.empty()) return title;
+  // A box the program gives no title is the window's own: the one whose handler asks, else the
+  // one the person works in.
+  if (desktop_) {
+    const Program& program = desktop_->program();
+    const Window* window = program.handlingWindow();
+    if (!window) window = program.activeWindow();
+    if (window && !window->caption().empty()) return window->caption();
+  }
   return ToStdString(QCoreApplication::applicationName());
 }
 
@@ -150,14 +158,15 @@ bool QtHost::stopRequested() const {
 }
 
 std::string QtHost::failureText(const Window& window, const std::string& message) {
-  return "The action in the window \"" + window.caption() + "\" (" + window.name() +
-         ") was stopped:\n\n" + message + "\n\nNothing you typed has been lost.";
+  return "The action in the window \"" + window.caption() + "\" was stopped:\n\n" + message +
+         "\n\nNothing you typed has been lost.";
 }
 
 void QtHost::reportFailure(const Window& window, const std::string& message) {
   QWidget* parent = prepareDialog();
+  // The script's log keeps the window's name (its contract); the person sees the caption.
   if (script_) script_->reportFailure(window, message);
-  dialogs_->failure(parent, window.caption(), failureText(window, message));
+  dialogs_->failure(parent, titleOr(window.caption()), failureText(window, message));
 }
 
 }  // namespace sylvandra::ui

@@ -145,7 +145,14 @@ void WindowView::syncFocus() {
   if (QWidget* previous = appliedFocus_ ? widgetFor(*appliedFocus_) : nullptr) previous->update();
   appliedFocus_ = focused;
   if (QWidget* widget = focused ? widgetFor(*focused) : nullptr) {
-    widget->setFocus(Qt::OtherFocusReason);
+    // A click gave the widget its focus (and its caret) already. Otherwise the focus came by
+    // Tab or from the program, and a field entered so has its text selected: typing replaces it.
+    const bool clicked = client_->focusWidget() == widget;
+    widget->setFocus(Qt::TabFocusReason);
+    if (!clicked) {
+      if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+      if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) editor->selectAll();
+    }
     widget->update();
   }
 }

@@ -11,7 +11,7 @@ namespace {
 
 using QtHostTest = UiTest;
 
-TEST_F(QtHostTest, RuntimeFailureIsReportedNamingWindowFieldAndTextAndNothingIsLost) {
+TEST_F(QtHostTest, RuntimeFailureIsReportedNamingCaptionFieldAndTextAndNothingIsLost) {
   LabWindow& lab = ShowLab();
   lab.Mass.setText("abc");
   desktop().sync();
@@ -19,7 +19,7 @@ TEST_F(QtHostTest, RuntimeFailureIsReportedNamingWindowFieldAndTextAndNothingIsL
   ASSERT_EQ(dialogs().failures.size(), 1u);
   const auto& failure = dialogs().failures[0];
   EXPECT_EQ(failure.title, "Lab Bench");
-  EXPECT_NE(failure.text.find("LabWindow"), std::string::npos) << failure.text;
+  EXPECT_EQ(failure.text.find("LabWindow"), std::string::npos) << failure.text;
   EXPECT_NE(failure.text.find("Sample mass: 'abc' is not a number"), std::string::npos)
       << failure.text;
   EXPECT_EQ(WidgetOf<QLineEdit>(lab.Mass)->text(), "abc");

@@ -56,8 +56,13 @@ TEST_F(Ex2bAskTest, EquilibriaAtEachArrowAndTypedPh) {
 TEST_F(Ex2bAskTest, OnlyArrowsCalculateAndPco2RecalculateTheOutputs) {
   // An empty pH leaves the outputs as they were, whatever pCO2 does.
   type(w().pCO2, "0.00035");
+  EXPECT_TRUE(host.messages.empty());
   click(w().Calculate);
   EXPECT_EQ(outputs(), (Outputs{"", ""}));
+  // Calculate itself says how to give a pH; typing in pCO2 does not.
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].prompt,
+            "Type a soil pH first, or click one of the arrows over the pH scale.");
   click(w().Arrow(4));  // pH 7
   const Outputs atSeven{"0.0", "54.2"};
   EXPECT_EQ(outputs(), atSeven);
@@ -70,6 +75,7 @@ TEST_F(Ex2bAskTest, OnlyArrowsCalculateAndPco2RecalculateTheOutputs) {
   type(w().pH, "");
   type(w().pCO2, "0.00035");
   EXPECT_EQ(outputs(), (Outputs{"562.3", "0.1"}));
+  EXPECT_EQ(host.messages.size(), 1u);
 }
 
 TEST_F(Ex2bAskTest, PhValuesThatCannotBeComputedChangeNothing) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "exercises/biogeochem/ex2c_ask.h"
 #include "exercises/biogeochem/watershed_model.h"
@@ -166,13 +167,32 @@ TEST_F(Ex2cAskTest, SolutionPoolsCarryOverUntilAWatershedButtonResetsThem) {
   EXPECT_EQ(w().T(), first);
 }
 
+TEST_F(Ex2cAskTest, BeforeThePresetsExecuteSaysWhichButtonsFillTheBoxes) {
+  const std::pair<Control*, std::string> untouched[] = {
+      {&w().Command5, "Choose Watershed 1 or Watershed 2 first."},
+      {&w().Command2, "Choose a deposition first: W/Acid Dep. or No Acid Dep."},
+  };
+  for (const auto& [button, hint] : untouched) {
+    Execute();
+    EXPECT_FALSE(output().visible());
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages.back().prompt, hint);
+    click(*button);
+  }
+  Execute();
+  EXPECT_TRUE(output().visible());
+  EXPECT_EQ(host.messages.size(), 2u);
+  EXPECT_TRUE(host.failures.empty());
+}
+
 TEST_F(Ex2cAskTest, BoxesThatCannotBeComputedWithAreRefused) {
-  // Before any watershed button the boxes are empty: the first read is the sulfate deposition.
-  ExpectRefused("Deposition SO4=: '' is not a number");
-  // Filled by hand, the boxes run on empty arrays: no uptake, nothing that is not a number.
-  for (int i = 1; i <= 5; ++i) type(w().Dep(i), "1");
+  // Filled by hand before any watershed button, the boxes run on empty arrays: no uptake,
+  // nothing that is not a number.
   type(w().CEC, "100");
   type(w().WeatherRate, "1");
+  type(w().Dep(1), "1");
+  ExpectRefused("Deposition SO4=: '' is not a number");
+  for (int i = 1; i <= 5; ++i) type(w().Dep(i), "1");
   Execute();
   ASSERT_EQ(host.failures.size(), 1u);
   for (int s = 1; s <= 8; ++s) EXPECT_TRUE(std::isfinite(w().T()[s][300])) << s;

@@ -124,6 +124,9 @@ TEST_F(Ex3AskTest, RunsOnlyAfterAPresetAndFillsTheSharedSeries) {
   Execute();
   EXPECT_FALSE(output().visible());
   EXPECT_EQ(stepY()[1][1], 7);
+  // Before a preset the window says what to do.
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].prompt, "Choose System 1 or System 2 first: press Sys 1 or Sys 2.");
 
   click(w().D21Sys1);
   stepY()[1][41] = 7;  // beyond the 40 years: another exercise's

@@ -258,7 +258,8 @@ TEST_F(EX7AskTest, PausesEveryPrintInterval) {
                                                 "End Simulation"}));
   EXPECT_EQ(host.inputPrompts[0].prompt, "Hit 'Return' to Continue, 'S' and 'Return' to stop");
   EXPECT_EQ(host.inputPrompts[2].prompt, "Hit Return to End");
-  EXPECT_FALSE(output().visible());
+  // The final maps stay shown after the end prompt, until Return.
+  EXPECT_TRUE(output().visible());
   EXPECT_EQ(testing::TextAt(marks(), 6700, 3500)->text, "Year =     4 ");
 
   // An interval longer than the run: only the end prompt.
@@ -268,6 +269,9 @@ TEST_F(EX7AskTest, PausesEveryPrintInterval) {
   click(w().Command1);
   EXPECT_EQ(titles(), (std::vector<std::string>{"End Simulation"}));
   EXPECT_EQ(testing::TextAt(marks(), 6700, 3500), nullptr);
+  click(w().Return);
+  EXPECT_FALSE(output().visible());
+  EXPECT_EQ(output().width(), kOutptRect.width);
 }
 
 TEST_F(EX7AskTest, ZeroLongevityOrIntervalOrEndlessRunIsRefused) {

@@ -150,17 +150,30 @@ TEST_P(ExerciseKeyboardTest, F1AndTheHelpButtonOpenThePageNamingTheFields) {
 
   program.key(page, "Escape");
   EXPECT_FALSE(page.visible());
+  // The "?" is 20 x 20 pixels or more at 15 twips a pixel, inside the client area, clear of
+  // every control shown or hidden, and in the top right corner wherever that corner is free.
   Control& help = window.control("ModelHelp");
+  const auto overlaps = [](const Rect& a, const Rect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+  };
+  const Rect corner{window.width() - 360, 60, 300, 300};
+  bool cornerFree = true;
   for (const auto& c : window.controls()) {
     if (c.get() == &help) continue;
-    const Rect& a = help.rect();
-    const Rect& b = c->rect();
-    const bool overlaps = a.left < b.left + b.width && b.left < a.left + a.width &&
-                          a.top < b.top + b.height && b.top < a.top + a.height;
-    EXPECT_FALSE(overlaps) << "the ? button covers " << c->qualifiedName();
+    EXPECT_FALSE(overlaps(help.rect(), c->rect())) << "the ? button covers " << c->qualifiedName();
+    cornerFree = cornerFree && !overlaps(corner, c->rect());
   }
+  EXPECT_GE(help.width(), 300);
+  EXPECT_GE(help.height(), 300);
+  EXPECT_GE(help.left(), 0);
+  EXPECT_GE(help.top(), 0);
   EXPECT_LE(help.left() + help.width(), window.width());
   EXPECT_LE(help.top() + help.height(), window.height());
+  if (cornerFree) {
+    EXPECT_EQ(help.left(), corner.left);
+    EXPECT_EQ(help.top(), corner.top);
+  }
   program.click(help);
   EXPECT_TRUE(page.visible());
   EXPECT_EQ(page.Text.text(), text);

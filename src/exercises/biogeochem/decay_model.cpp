@@ -48,8 +48,9 @@ std::vector<std::string> LitterTable(double e, double c, double l, double n) {
   Nn[4] = 0.0001;
 
   std::vector<std::string> lines;
-  lines.push_back(std::string("  Month") + "          E" + "          C" + "          LC" +
-                  "          Tot" + "          N");
+  // Each heading ends where its column's numbers end: five places and a blank, seven for Tot
+  // and six for the monthly N.
+  lines.push_back("Month     E     C    LC     Tot      N");
   lines.push_back(Fmt5(0) + Fmt5(finite(A[1])) + Fmt5(finite(A[2])) + Fmt5(finite(A[3] + A[4])) +
                   Fmt7(total) + Fmt5(n));
   double net = 0;

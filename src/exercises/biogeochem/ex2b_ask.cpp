@@ -40,7 +40,13 @@ Ex2bAsk::Ex2bAsk(Program& program)
   }
 
   pCO2.onChange = [this] { pCO2_Change(); };
-  Calculate.onClick = [this] { Calculate_Click(); };
+  Calculate.onClick = [this] {
+    Calculate_Click();
+    // Without a pH the button would do nothing: it says how to give one.
+    if (pH.text().empty()) {
+      this->program().MsgBox("Type a soil pH first, or click one of the arrows over the pH scale.");
+    }
+  };
   Return.onClick = [this] { Return_Click(); };
 }
 

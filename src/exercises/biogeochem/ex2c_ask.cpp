@@ -51,6 +51,18 @@ void Ex2cAsk::enteredFromChapter(int chapterIndex) {
 }
 
 void Ex2cAsk::Command1_Click() {
+  // Before the presets the boxes are empty: the window says which button fills them, rather
+  // than failing on the first empty box. Boxes filled by hand run as typed.
+  if (CEC.text().empty() && WeatherRate.text().empty()) {
+    program().MsgBox("Choose Watershed 1 or Watershed 2 first.");
+    return;
+  }
+  bool noDeposition = true;
+  for (int i = 1; i <= 5; ++i) noDeposition = noDeposition && Dep(i).text().empty();
+  if (noDeposition) {
+    program().MsgBox("Choose a deposition first: W/Acid Dep. or No Acid Dep.");
+    return;
+  }
   WatershedInputs in;
   in.ramp = DepRamp.text() == "y" || DepRamp.text() == "Y";
   in.noRamp = DepRamp.text() == "N" || DepRamp.text() == "n";

@@ -58,8 +58,11 @@ void Ex3Ask::writePreset(const char* const (&texts)[13]) {
 }
 
 void Ex3Ask::D21Run_Click() {
-  // The untouched window (before a preset) has nothing to run.
-  if (Soil.text() == " ") return;
+  // The untouched window (before a preset) has nothing to run: it says what to do instead.
+  if (Soil.text() == " ") {
+    program().MsgBox("Choose System 1 or System 2 first: press Sys 1 or Sys 2.");
+    return;
+  }
 
   // Every box is read in the order the first year reads them.
   NitrogenInputs in;

@@ -21,12 +21,9 @@ void Ex41Ask::Command2_Click() {
   output.Show();
   Surface& surface = output.surface();
   surface.Cls();
-  // The heading's runs of blanks place its words over the columns in the window's own font;
-  // the rows are right-aligned by character count, which needs a fixed pitch.
+  // The heading and the rows are right-aligned by character count in the window's fixed pitch.
   surface.font = output.font();
-  surface.Print(lines.front());
-  surface.font = Font::face("Courier New", 8.25);
-  for (std::size_t row = 1; row < lines.size(); ++row) surface.Print(lines[row]);
+  for (const std::string& line : lines) surface.Print(line);
 }
 
 void Ex41Ask::Command1_Click() {

@@ -137,13 +137,16 @@ void EX7Ask::Command1_Click() {
       break;
     }
   }
-  if (!stopped) program().InputBox("Hit Return to End", "End Simulation", "0");
-  program().form<outpt>().setVisible(false);
+  if (stopped) {
+    program().form<outpt>().setVisible(false);
+    return;
+  }
+  program().InputBox("Hit Return to End", "End Simulation", "0");
+  // The final maps, the result of the whole run, stay on the output window until Return.
 }
 
 void EX7Ask::Return_Click() {
-  setVisible(false);
-  program().form<outpt>().setRect(kOutptRect);
+  HideWithOutputAtUsualSize(*this);
 }
 
 void EX7Ask::DrawStandMaps() {

@@ -22,6 +22,8 @@ void outpt::Return_Click() {
 
 Outpt2::Outpt2(Program& program)
     : Window(program, kName, "Output", {90, 6045, 9300, 2805}, kWhite) {
+  // A table's rows are aligned by character count, its heading with them: a fixed pitch.
+  setFont(Font::face("Courier New", 8.25));
   Command1.onClick = [this] { Command1_Click(); };
 }
 
