@@ -42,6 +42,20 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
+// Each series' name as its legend shows it; two series of one name (the moose's and the wolves'
+// "Cond.") are told apart by their legend position, "Cond. (3)" and "Cond. (5)".
+std::vector<std::string> ColumnNames(const DrawnGraph& graph) {
+  std::vector<std::string> names;
+  for (const DrawnSeries& series : graph.series) {
+    const auto same =
+        std::count_if(graph.series.begin(), graph.series.end(),
+                      [&](const DrawnSeries& other) { return other.name == series.name; });
+    names.push_back(same > 1 ? series.name + " (" + std::to_string(series.number) + ")"
+                             : series.name);
+  }
+  return names;
+}
+
 }  // namespace
 
 SeriesMarks::SeriesMarks(Surface& surface, int number) : surface_(surface) {
@@ -135,7 +149,7 @@ std::string GraphCsv(Window& window) {
     }
   }
   std::string csv = CsvField(graph->title.empty() ? "x" : graph->title);
-  for (const DrawnSeries& series : graph->series) csv += "," + CsvField(series.name);
+  for (const std::string& name : ColumnNames(*graph)) csv += "," + CsvField(name);
   csv += "\n";
   for (const Row& row : rows) {
     csv += Number(row.x);

@@ -96,7 +96,8 @@ const DrawnGraph* CurrentGraph(Window& window);
 // The point nearest (x, y) within 150 twips, over every series of the graph on the window.
 std::optional<Readout> ReadOut(Window& window, double x, double y);
 
-// The plotted series as CSV: a header (the x caption, then each series' name), then a row for
+// The plotted series as CSV: a header (the x caption, then each series' name, with its legend
+// position in brackets where two series share a name), then a row for
 // each plotted x with the real value of each series there (empty where a series has none); an
 // x a series plots more than once has a row each time. Empty when no graph is drawn.
 std::string GraphCsv(Window& window);
