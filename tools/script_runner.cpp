@@ -225,7 +225,7 @@ class ScriptInterpreter::Commands {
     }
     out_ << "readout {\"series\":" << JsonString(readout->series)
          << ",\"x\":" << JsonNumber(readout->x) << ",\"value\":" << JsonNumber(readout->value)
-         << "}" << std::endl;
+         << ",\"shown\":" << JsonString(ShownValue(readout->value)) << "}" << std::endl;
   }
 
   void exportFile(std::string_view rest) {

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
+#include "platform/conversions.h"
 #include "platform/program.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -104,6 +106,20 @@ const DrawnGraph* CurrentGraph(Window& window) {
   if (found == graphs.byWindow.end()) return nullptr;
   if (found->second.generation != window.surface().generation()) return nullptr;
   return &found->second;
+}
+
+std::string ShownValue(double value) {
+  if (!std::isfinite(value)) return PlainText(value);
+  if (value == 0) value = 0;  // no "-0"
+  const double magnitude = std::fabs(value);
+  const int digits = magnitude >= 99999.5 && magnitude < 999999.5 ? 6 : 5;
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*G", digits, value);
+  return text;
+}
+
+std::string ReadoutText(const Readout& readout) {
+  return readout.series + "\nx: " + ShownValue(readout.x) + "\nvalue: " + ShownValue(readout.value);
 }
 
 std::optional<Readout> ReadOut(Window& window, double x, double y) {

@@ -63,6 +63,14 @@ struct Readout {
   double xTwips = 0, yTwips = 0;  // where the point is drawn
 };
 
+// A value as the read-out shows it: rounded to five significant digits, as a student reads the
+// fields (six for a whole number below a million, so that 123456 is not cut), trailing zeros
+// dropped, an exponent ("1.2346E+06") only beyond that.
+std::string ShownValue(double value);
+
+// The tooltip over a graph: the series, its x and its value, both as ShownValue writes them.
+std::string ReadoutText(const Readout& readout);
+
 // The graph drawn on each window (by window name) and the run kept for comparison.
 struct DrawnGraphs {
   std::map<std::string, DrawnGraph, std::less<>> byWindow;

@@ -328,8 +328,7 @@ void WindowView::showReadout(QPoint at) {
     }
     return;
   }
-  const QString text = ToQString(readout->series + "\nx: " + PlainText(readout->x) +
-                                 "\nvalue: " + PlainText(readout->value));
+  const QString text = ToQString(ReadoutText(*readout));
   marked_ = QPointF(readout->xTwips, readout->yTwips);
   QToolTip::showText(mapToGlobal(at), text, this);
   update();

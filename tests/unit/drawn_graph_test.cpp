@@ -104,6 +104,28 @@ TEST_F(DrawnGraphTest, CsvHasTheRealValueOfEveryPlottedPoint) {
   EXPECT_EQ(GraphCsv(output()), "PAR,NCE\n0,-2.6\n0,-2.3\n900,16.6\n");
 }
 
+// The read-out shows about five significant digits, as the fields do, never more than six.
+TEST(ShownValueTest, RoundsToWhatAStudentReads) {
+  struct Case {
+    double value;
+    const char* shown;
+  } cases[] = {
+      {327.650430412068, "327.65"},
+      {0.30000000000000004, "0.3"},
+      {-2.5, "-2.5"},
+      {1905, "1905"},
+      {-0.0, "0"},
+      {123456, "123456"},            // a whole number below a million keeps its sixth digit
+      {99999.7, "99999.7"},          // rounds up across 100000: six digits, no exponent
+      {1234567, "1.2346E+06"},       // beyond that, five digits and an exponent
+      {0.000123456, "0.00012346"},   //
+      {0.0000123456, "1.2346E-05"},  //
+  };
+  for (const Case& c : cases) EXPECT_EQ(ShownValue(c.value), c.shown) << c.value;
+  EXPECT_EQ(ReadoutText({.series = "Moose", .x = 1905, .value = 327.650430412068}),
+            "Moose\nx: 1905\nvalue: 327.65");
+}
+
 TEST_F(DrawnGraphTest, KeptRunIsDrawnFadedUnderTheNextGraphOfTheSameExerciseOnly) {
   Draw("A_Select", Exchange(8));
   ASSERT_TRUE(KeepRun(output()));
