@@ -241,9 +241,17 @@ class ScriptInterpreter::Commands {
     } else if (format == "svg") {
       content = WindowSvg(window);
     } else if (format == "csv") {
-      content = GraphCsv(window);
+      content = WindowCsv(window);
+      if (content.empty()) {
+        refuse(window, NothingToWrite(window, "graph or printed table", "CSV"));
+        return;
+      }
     } else if (format == "text") {
       content = PrintedText(window.surface());
+      if (content.empty()) {
+        refuse(window, NothingToWrite(window, "printed text", "text"));
+        return;
+      }
     } else {
       throw ScriptError("unknown export format '" + std::string(format) + "'");
     }
