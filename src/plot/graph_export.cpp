@@ -341,35 +341,43 @@ std::string PrintedTableCsv(const Surface& surface) {
 }
 
 std::string PrintedText(const Surface& surface) {
-  std::vector<const Mark*> texts;
-  for (const Mark& mark : surface.marks()) {
-    if (mark.kind == MarkKind::Text && !mark.kept) texts.push_back(&mark);
-  }
-  std::stable_sort(texts.begin(), texts.end(), [](const Mark* a, const Mark* b) {
-    return a->y1 != b->y1 ? a->y1 < b->y1 : a->x1 < b->x1;
-  });
+  const std::vector<PrintedRow> rows = PrintedRows(surface);
+  const std::optional<TableLayout> table = LayOutTable(rows);
   std::string out;
-  std::string line;
-  std::optional<double> rowY;
-  double lineHeight = surface.TextHeight();
-  for (const Mark* mark : texts) {
-    if (!rowY || mark->y1 != *rowY) {
-      if (rowY) {
-        out += line + "\n";
-        // Rows printed empty in between are kept as empty lines.
-        const int gap = static_cast<int>(std::lround((mark->y1 - *rowY) / lineHeight)) - 1;
-        for (int i = 0; i < gap; ++i) out += "\n";
-      }
-      line.clear();
-      rowY = mark->y1;
-      lineHeight = mark->font.lineHeight();
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const PrintedRow& row = rows[r];
+    if (r > 0) {
+      // Rows printed empty in between are kept as empty lines.
+      const double lineHeight = rows[r - 1].marks.front()->font.lineHeight();
+      const int gap = static_cast<int>(std::lround((row.y - rows[r - 1].y) / lineHeight)) - 1;
+      for (int i = 0; i < gap; ++i) out += "\n";
     }
-    const auto column =
-        static_cast<size_t>(std::max(0L, std::lround(mark->x1 / mark->font.columnWidth())));
-    if (line.size() < column) line.append(column - line.size(), ' ');
-    line += mark->text;
+    std::string line;
+    auto place = [&line](size_t column, const std::string& text, bool apart = false) {
+      if (apart && !line.empty() && column <= line.size()) column = line.size() + 1;
+      if (line.size() < column) line.append(column - line.size(), ' ');
+      line += text;
+    };
+    for (const Mark* mark : row.marks) {
+      if (!table || mark->font == table->bodyFont) {
+        place(PrintColumn(*mark), mark->text);
+        continue;
+      }
+      // Text in another font (a heading in the window's proportional font) is placed word by
+      // word over the column it lies over, on the print columns of the table's font.
+      for (const PrintedWord& word : row.words) {
+        if (word.left < mark->x1 || word.right > mark->x1 + mark->font.TextWidth(mark->text)) {
+          continue;
+        }
+        const TableLayout::Column& column = table->columns[table->columnOf(word)];
+        place(column.rightAligned && column.last >= word.text.size()
+                  ? column.last - word.text.size()
+                  : column.first,
+              word.text, true);
+      }
+    }
+    out += line + "\n";
   }
-  if (rowY) out += line + "\n";
   return out;
 }
 

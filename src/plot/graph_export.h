@@ -15,7 +15,9 @@ class Window;
 std::string WindowSvg(Window& window);
 
 // The text printed on the surface, a line per printed row from the top, each piece placed at
-// its print column (blank rows kept), each line ending in a newline.
+// its print column (blank rows kept), each line ending in a newline. Over a table printed in a
+// fixed-pitch font, a heading printed in another font has each word put over the column it lies
+// over on the screen (ending where the column's right-aligned numbers end), so that it lines up.
 std::string PrintedText(const Surface& surface);
 
 // A table printed on the surface as CSV. Its body is the rows printed in one fixed-pitch font with

@@ -145,7 +145,7 @@ TEST_F(DrawnGraphTest, ExportsWriteTheColumnsTheWindowShows) {
       // row stays in the text and is no CSV row.
       {"a printed table", [&] { table(program.form("Outpt2")); }, "Outpt2",
        "Month,E,C\n0,450,250\n6,297.,193.\n12,85.8,0\n",
-       nullptr},
+       "Month     E     C\n    0   450   250 \n    6  297.  193. \n\n   12  85.8     0 \n"},
       {"an empty window", [] {}, "Outpt2", "", ""},
       // Printed prose is no table.
       {"a line of text", [&] { output().surface().Print("  THATS ALL FOLKS!!"); }, "outpt", "",
