@@ -190,9 +190,14 @@ struct TableLayout {
 };
 
 std::optional<TableLayout> LayOutTable(const std::vector<PrintedRow>& rows) {
-  // A body row is printed in one fixed-pitch font.
+  // A body row is printed in one fixed-pitch font and holds a number: a heading of words only
+  // stays a heading in the table's own font too.
   auto bodyCandidate = [](const PrintedRow& row) {
-    return row.words.size() >= 2 && std::all_of(row.marks.begin(), row.marks.end(), [&](auto* m) {
+    const auto number = [](const PrintedWord& word) {
+      return word.text.find_first_of("0123456789") != std::string::npos;
+    };
+    return row.words.size() >= 2 && std::any_of(row.words.begin(), row.words.end(), number) &&
+           std::all_of(row.marks.begin(), row.marks.end(), [&](auto* m) {
              return m->font.family == FontFamily::Mono && m->font == row.marks.front()->font;
            });
   };

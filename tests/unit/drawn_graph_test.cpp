@@ -103,9 +103,10 @@ TEST_F(DrawnGraphTest, ExportsWriteTheColumnsTheWindowShows) {
   // The litter table's layout: a heading in the window's own font whose blanks place its words
   // over the columns, and rows of fixed-pitch fields (each number right-aligned in 5 places
   // and a blank) printed in Courier New.
-  auto table = [this](Window& window) {
+  auto table = [this](Window& window, bool fixedPitchHeading = false) {
     Surface& s = window.surface();
-    s.Print("  Month          E          C");
+    if (fixedPitchHeading) s.font = Font::face("Courier New", 8.25);
+    s.Print(fixedPitchHeading ? "Month     E     C" : "  Month          E          C");
     s.font = Font::face("Courier New", 8.25);
     s.Print("    0   450   250 ");
     s.Print("    6  297.  193. ");
@@ -145,6 +146,10 @@ TEST_F(DrawnGraphTest, ExportsWriteTheColumnsTheWindowShows) {
       // row stays in the text and is no CSV row.
       {"a printed table", [&] { table(program.form("Outpt2")); }, "Outpt2",
        "Month,E,C\n0,450,250\n6,297.,193.\n12,85.8,0\n",
+       "Month     E     C\n    0   450   250 \n    6  297.  193. \n\n   12  85.8     0 \n"},
+      // A heading printed in the table's own font names the columns as well.
+      {"a table under a fixed-pitch heading", [&] { table(program.form("Outpt2"), true); },
+       "Outpt2", "Month,E,C\n0,450,250\n6,297.,193.\n12,85.8,0\n",
        "Month     E     C\n    0   450   250 \n    6  297.  193. \n\n   12  85.8     0 \n"},
       {"an empty window", [] {}, "Outpt2", "", ""},
       // Printed prose is no table.
