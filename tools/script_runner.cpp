@@ -225,7 +225,7 @@ class ScriptInterpreter::Commands {
     }
     out_ << "readout {\"series\":" << JsonString(readout->series)
          << ",\"x\":" << JsonNumber(readout->x) << ",\"value\":" << JsonNumber(readout->value)
-         << "}" << std::endl;
+         << ",\"shown\":" << JsonString(ShownValue(readout->value)) << "}" << std::endl;
   }
 
   void exportFile(std::string_view rest) {
@@ -241,9 +241,17 @@ class ScriptInterpreter::Commands {
     } else if (format == "svg") {
       content = WindowSvg(window);
     } else if (format == "csv") {
-      content = GraphCsv(window);
+      content = WindowCsv(window);
+      if (content.empty()) {
+        refuse(window, NothingToWrite(window, "graph or printed table", "CSV"));
+        return;
+      }
     } else if (format == "text") {
       content = PrintedText(window.surface());
+      if (content.empty()) {
+        refuse(window, NothingToWrite(window, "printed text", "text"));
+        return;
+      }
     } else {
       throw ScriptError("unknown export format '" + std::string(format) + "'");
     }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
+#include "platform/conversions.h"
 #include "platform/program.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -40,6 +42,20 @@ std::string CsvField(const std::string& text) {
     quoted += c;
   }
   return quoted + "\"";
+}
+
+// Each series' name as its legend shows it; two series of one name (the moose's and the wolves'
+// "Cond.") are told apart by their legend position, "Cond. (3)" and "Cond. (5)".
+std::vector<std::string> ColumnNames(const DrawnGraph& graph) {
+  std::vector<std::string> names;
+  for (const DrawnSeries& series : graph.series) {
+    const auto same =
+        std::count_if(graph.series.begin(), graph.series.end(),
+                      [&](const DrawnSeries& other) { return other.name == series.name; });
+    names.push_back(same > 1 ? series.name + " (" + std::to_string(series.number) + ")"
+                             : series.name);
+  }
+  return names;
 }
 
 }  // namespace
@@ -92,6 +108,20 @@ const DrawnGraph* CurrentGraph(Window& window) {
   return &found->second;
 }
 
+std::string ShownValue(double value) {
+  if (!std::isfinite(value)) return PlainText(value);
+  if (value == 0) value = 0;  // no "-0"
+  const double magnitude = std::fabs(value);
+  const int digits = magnitude >= 99999.5 && magnitude < 999999.5 ? 6 : 5;
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*G", digits, value);
+  return text;
+}
+
+std::string ReadoutText(const Readout& readout) {
+  return readout.series + "\nx: " + ShownValue(readout.x) + "\nvalue: " + ShownValue(readout.value);
+}
+
 std::optional<Readout> ReadOut(Window& window, double x, double y) {
   const DrawnGraph* graph = CurrentGraph(window);
   if (!graph) return std::nullopt;
@@ -135,7 +165,7 @@ std::string GraphCsv(Window& window) {
     }
   }
   std::string csv = CsvField(graph->title.empty() ? "x" : graph->title);
-  for (const DrawnSeries& series : graph->series) csv += "," + CsvField(series.name);
+  for (const std::string& name : ColumnNames(*graph)) csv += "," + CsvField(name);
   csv += "\n";
   for (const Row& row : rows) {
     csv += Number(row.x);

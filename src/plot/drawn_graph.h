@@ -63,6 +63,14 @@ struct Readout {
   double xTwips = 0, yTwips = 0;  // where the point is drawn
 };
 
+// A value as the read-out shows it: rounded to five significant digits, as a student reads the
+// fields (six for a whole number below a million, so that 123456 is not cut), trailing zeros
+// dropped, an exponent ("1.2346E+06") only beyond that.
+std::string ShownValue(double value);
+
+// The tooltip over a graph: the series, its x and its value, both as ShownValue writes them.
+std::string ReadoutText(const Readout& readout);
+
 // The graph drawn on each window (by window name) and the run kept for comparison.
 struct DrawnGraphs {
   std::map<std::string, DrawnGraph, std::less<>> byWindow;
@@ -96,7 +104,8 @@ const DrawnGraph* CurrentGraph(Window& window);
 // The point nearest (x, y) within 150 twips, over every series of the graph on the window.
 std::optional<Readout> ReadOut(Window& window, double x, double y);
 
-// The plotted series as CSV: a header (the x caption, then each series' name), then a row for
+// The plotted series as CSV: a header (the x caption, then each series' name, with its legend
+// position in brackets where two series share a name), then a row for
 // each plotted x with the real value of each series there (empty where a series has none); an
 // x a series plots more than once has a row each time. Empty when no graph is drawn.
 std::string GraphCsv(Window& window);

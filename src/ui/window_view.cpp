@@ -335,8 +335,7 @@ void WindowView::showReadout(QPoint at) {
     }
     return;
   }
-  const QString text = ToQString(readout->series + "\nx: " + PlainText(readout->x) +
-                                 "\nvalue: " + PlainText(readout->value));
+  const QString text = ToQString(ReadoutText(*readout));
   marked_ = QPointF(readout->xTwips, readout->yTwips);
   QToolTip::showText(mapToGlobal(at), text, this);
   update();
@@ -375,7 +374,8 @@ void WindowView::addOutputActions() {
   Window& window = window_;
   if (table) {
     add("Copy table as text", QKeySequence::Copy, [&window] {
-      QGuiApplication::clipboard()->setText(ToQString(PrintedText(window.surface())));
+      const std::string text = PrintedText(window.surface());
+      if (!text.empty()) QGuiApplication::clipboard()->setText(ToQString(text));
     });
     add("Save table as text...", {}, [this, &window] {
       saveFile("Save table as text", "Text (*.txt)",
@@ -393,10 +393,10 @@ void WindowView::addOutputActions() {
              [&window](const QString& file) { WriteText(file, WindowSvg(window)); });
   });
   add("Copy data as CSV", {},
-      [&window] { QGuiApplication::clipboard()->setText(ToQString(GraphCsv(window))); });
+      [&window] { QGuiApplication::clipboard()->setText(ToQString(WindowCsv(window))); });
   add("Save data as CSV...", {}, [this, &window] {
     saveFile("Save data as CSV", "CSV (*.csv)",
-             [&window](const QString& file) { WriteText(file, GraphCsv(window)); });
+             [&window](const QString& file) { WriteText(file, WindowCsv(window)); });
   });
   if (dynamic_cast<const outpt*>(&window_)) {
     keep_ = add("Keep this run for comparison", {}, [this, &window] {
@@ -410,14 +410,34 @@ void WindowView::addOutputActions() {
 
 void WindowView::contextMenuEvent(QContextMenuEvent* event) {
   if (actions().isEmpty()) return;
+  // An export of what the window does not hold is disabled, its tooltip saying why; shortcuts
+  // stay live after the menu closes, and write nothing then.
   const bool graph = CurrentGraph(window_) != nullptr;
+  const bool csv = !WindowCsv(window_).empty();
+  const bool text = !PrintedText(window_.surface()).empty();
   for (QAction* action : actions()) {
-    if (action->text().contains("CSV") || action == keep_) action->setEnabled(graph);
+    if (action->text().contains("CSV")) {
+      action->setEnabled(csv);
+      action->setToolTip(csv ? QString()
+                             : ToQString(NothingToWrite(window_, "graph or printed table", "CSV")));
+    } else if (action->text().contains("as text")) {
+      action->setEnabled(text);
+      action->setToolTip(text ? QString()
+                              : ToQString(NothingToWrite(window_, "printed text", "text")));
+    } else if (action == keep_) {
+      action->setEnabled(graph);
+    }
   }
   if (unkeep_) unkeep_->setEnabled(window_.program().state<DrawnGraphs>().kept.has_value());
   QMenu menu(this);
+  menu.setToolTipsVisible(true);
   menu.addActions(actions());
   menu.exec(event->globalPos());
+  for (QAction* action : actions()) {
+    if (action->text().contains("CSV") || action->text().contains("as text")) {
+      action->setEnabled(true);
+    }
+  }
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

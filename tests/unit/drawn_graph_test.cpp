@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "app/startup.h"
@@ -95,13 +96,100 @@ TEST_F(DrawnGraphTest, StepGraphReadsTheClippedValueAtItsStep) {
   EXPECT_DOUBLE_EQ(readout->x, 40);
 }
 
-TEST_F(DrawnGraphTest, CsvHasTheRealValueOfEveryPlottedPoint) {
-  Draw("A_Select", Exchange(8.125));
-  EXPECT_EQ(GraphCsv(output()), "Hour,NEE,GCE\n0,-2,1\n10,4,2\n20,8.125,3\n");
-  // Two points at the same x (two dark hours) are two rows.
-  Draw("A_Select",
-       {.mode = "P", .title = "PAR", .xs = {0, 0, 900}, .series = {{"NCE", {-2.6, -2.3, 16.6}}}});
-  EXPECT_EQ(GraphCsv(output()), "PAR,NCE\n0,-2.6\n0,-2.3\n900,16.6\n");
+// What the CSV and text exports write for what a window holds: a graph's real values at full
+// precision under its series' names (told apart by legend position where two share one), a
+// printed table's columns under its heading, and nothing where the window holds neither.
+TEST_F(DrawnGraphTest, ExportsWriteTheColumnsTheWindowShows) {
+  // The litter table's layout: a heading in the window's own font whose blanks place its words
+  // over the columns, and rows of fixed-pitch fields (each number right-aligned in 5 places
+  // and a blank) printed in Courier New.
+  auto table = [this](Window& window, bool fixedPitchHeading = false) {
+    Surface& s = window.surface();
+    if (fixedPitchHeading) s.font = Font::face("Courier New", 8.25);
+    s.Print(fixedPitchHeading ? "Month     E     C" : "  Month          E          C");
+    s.font = Font::face("Courier New", 8.25);
+    s.Print("    0   450   250 ");
+    s.Print("    6  297.  193. ");
+    s.Print();
+    s.Print("   12  85.8     0 ");
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> draw;
+    const char* window;
+    const char* csv;   // WindowCsv; "" is refused as nothing to write
+    const char* text;  // PrintedText, or null where it is not the point
+  } cases[] = {
+      {"a graph", [&] { Draw("A_Select", Exchange(8.125)); }, "outpt",
+       "Hour,NEE,GCE\n0,-2,1\n10,4,2\n20,8.125,3\n", nullptr},
+      // Two points at the same x (two dark hours) are two rows.
+      {"dots at one x",
+       [&] {
+         Draw("A_Select", {.mode = "P",
+                           .title = "PAR",
+                           .xs = {0, 0, 900},
+                           .series = {{"NCE", {-2.6, -2.3, 16.6}}}});
+       },
+       "outpt", "PAR,NCE\n0,-2.6\n0,-2.3\n900,16.6\n", nullptr},
+      // The moose graph's two "Cond." series, in legend columns 2 and 3; values unrounded.
+      {"two series of one name",
+       [&] {
+         Draw("A_Select",
+              {.title = "Year",
+               .xs = {1880, 1881},
+               .series = {
+                   {"Moose", {2, 3}}, {"Cond.", {327.650430412068, 300}}, {"Cond.", {0, 61.25}}}});
+       },
+       "outpt", "Year,Moose,Cond. (2),Cond. (3)\n1880,2,327.650430412068,0\n1881,3,300,61.25\n",
+       nullptr},
+      // Each heading word over its column, ending where the column's numbers end; the blank
+      // row stays in the text and is no CSV row.
+      {"a printed table", [&] { table(program.form("Outpt2")); }, "Outpt2",
+       "Month,E,C\n0,450,250\n6,297.,193.\n12,85.8,0\n",
+       "Month     E     C\n    0   450   250 \n    6  297.  193. \n\n   12  85.8     0 \n"},
+      // A heading printed in the table's own font names the columns as well.
+      {"a table under a fixed-pitch heading", [&] { table(program.form("Outpt2"), true); },
+       "Outpt2", "Month,E,C\n0,450,250\n6,297.,193.\n12,85.8,0\n",
+       "Month     E     C\n    0   450   250 \n    6  297.  193. \n\n   12  85.8     0 \n"},
+      {"an empty window", [] {}, "Outpt2", "", ""},
+      // Printed prose is no table.
+      {"a line of text", [&] { output().surface().Print("  THATS ALL FOLKS!!"); }, "outpt", "",
+       "  THATS ALL FOLKS!!\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    program.form("outpt").surface().Cls();
+    program.form("Outpt2").surface().Cls();
+    program.form("Outpt2").surface().font = program.form("Outpt2").font();
+    c.draw();
+    Window& window = program.form(c.window);
+    EXPECT_EQ(WindowCsv(window), c.csv);
+    if (c.text) {
+      EXPECT_EQ(PrintedText(window.surface()), c.text);
+    }
+  }
+}
+
+// The read-out shows about five significant digits, as the fields do, never more than six.
+TEST(ShownValueTest, RoundsToWhatAStudentReads) {
+  struct Case {
+    double value;
+    const char* shown;
+  } cases[] = {
+      {327.650430412068, "327.65"},
+      {0.30000000000000004, "0.3"},
+      {-2.5, "-2.5"},
+      {1905, "1905"},
+      {-0.0, "0"},
+      {123456, "123456"},            // a whole number below a million keeps its sixth digit
+      {99999.7, "99999.7"},          // rounds up across 100000: six digits, no exponent
+      {1234567, "1.2346E+06"},       // beyond that, five digits and an exponent
+      {0.000123456, "0.00012346"},   //
+      {0.0000123456, "1.2346E-05"},  //
+  };
+  for (const Case& c : cases) EXPECT_EQ(ShownValue(c.value), c.shown) << c.value;
+  EXPECT_EQ(ReadoutText({.series = "Moose", .x = 1905, .value = 327.650430412068}),
+            "Moose\nx: 1905\nvalue: 327.65");
 }
 
 TEST_F(DrawnGraphTest, KeptRunIsDrawnFadedUnderTheNextGraphOfTheSameExerciseOnly) {
