@@ -100,12 +100,13 @@ TEST_F(DrawnGraphTest, StepGraphReadsTheClippedValueAtItsStep) {
 // precision under its series' names (told apart by legend position where two share one), a
 // printed table's columns under its heading, and nothing where the window holds neither.
 TEST_F(DrawnGraphTest, ExportsWriteTheColumnsTheWindowShows) {
-  // The litter table's layout: a heading in the window's own font whose blanks place its words
-  // over the columns, and rows of fixed-pitch fields (each number right-aligned in 5 places
-  // and a blank) printed in Courier New.
+  // A table's layout: a heading in a proportional font whose blanks place its words over the
+  // columns, and rows of fixed-pitch fields (each number right-aligned in 5 places and a blank)
+  // printed in Courier New.
   auto table = [this](Window& window, bool fixedPitchHeading = false) {
     Surface& s = window.surface();
-    if (fixedPitchHeading) s.font = Font::face("Courier New", 8.25);
+    s.font =
+        fixedPitchHeading ? Font::face("Courier New", 8.25) : Font::face("MS Sans Serif", 8.25);
     s.Print(fixedPitchHeading ? "Month     E     C" : "  Month          E          C");
     s.font = Font::face("Courier New", 8.25);
     s.Print("    0   450   250 ");
