@@ -62,8 +62,9 @@ RecordedWindows FindRecordedWindows(Window& window) {
     const DrawnGraph* graph = CurrentGraph(*output);
     if (graph && graph->exercise == window.name()) found.outputs.push_back(output);
   }
-  if (!found.outputs.empty()) return found;
-  // A printed table keeps no record of who printed it: the output the student sees is the one.
+  if (!found.outputs.empty() || !window.visible()) return found;
+  // A printed table keeps no record of who printed it: the output shown beside the exercise is
+  // its own (Return hides an exercise with its output).
   for (Window* output : program.windows()) {
     if (IsOutputWindow(*output) && output->visible() && !output->surface().marks().empty()) {
       found.outputs.push_back(output);

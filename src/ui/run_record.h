@@ -7,8 +7,8 @@
 // A text field is a result when it is locked or in the result colour a run writes into
 // (IsResultField); every other shown text field, chosen option and check box is an input.
 // Recorded from an output window, the record names the exercise whose graph is on it; recorded
-// from an exercise window, it shows the output windows holding that exercise's graph, else the
-// shown output windows that hold a drawing.
+// from an exercise window, it shows the output windows holding that exercise's graph, else (the
+// exercise shown) the shown output windows that hold a drawing.
 #pragma once
 
 #include <string>

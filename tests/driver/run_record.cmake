@@ -43,6 +43,41 @@ foreach(name ex0 outpt)
   endforeach()
 endforeach()
 
+# A result field (result-coloured) is listed under Results; a kept run is named; a printed
+# table, which records no exercise, is the shown output beside the exercise that printed it.
+file(WRITE ${WORK}/results.script
+  "click A_Select.Select(10)\n"
+  "click A_Intro.Continue\n"
+  "type Ex10Ask.DarkResp -3\n"
+  "click Ex10Ask.CalcGCE\n"
+  "click Ex10Ask.GraphGCE\n"
+  "keep outpt\n"
+  "type Ex10Ask.DarkResp -5\n"
+  "click Ex10Ask.CalcGCE\n"
+  "click Ex10Ask.GraphGCE\n"
+  "record outpt ${WORK}/kept.pdf\n"
+  "click Ex10Ask.Return\n"
+  "click A_Select.Select(4)\n"
+  "click A_Intro.Command1\n"
+  "click Ex41Ask.Command2\n"
+  "record Ex41Ask ${WORK}/litter.pdf\n")
+execute_process(COMMAND ${DRIVER} ${WORK}/results.script
+  OUTPUT_VARIABLE out ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR out MATCHES "error")
+  message(FATAL_ERROR "driver exited with ${status}: ${out}${errors}")
+endif()
+execute_process(COMMAND ${PDFTOTEXT} -layout ${WORK}/kept.pdf - OUTPUT_VARIABLE text)
+# GCE at hour 11 with a dark respiration of -5, as the exercise's golden session shows it.
+if(NOT text MATCHES "Results\n" OR NOT text MATCHES "GCE \\(hour 11\\) +30.9 "
+   OR NOT text MATCHES "Kept run for comparison")
+  message(FATAL_ERROR "kept.pdf lacks the result or the kept run:\n${text}")
+endif()
+execute_process(COMMAND ${PDFTOTEXT} -layout ${WORK}/litter.pdf - OUTPUT_VARIABLE text)
+if(NOT text MATCHES "Litter Decomposition Experiment" OR NOT text MATCHES "Lignin +150\n"
+   OR NOT text MATCHES "6 +297\\. +193\\. +303\\. +794\\.44 +9\\.347")
+  message(FATAL_ERROR "litter.pdf lacks its inputs or its printed table:\n${text}")
+endif()
+
 # A file that cannot be written is reported, not passed over as written.
 file(WRITE ${WORK}/unwritable.script "record Ex0Ask ${WORK}/no/such/folder/ex0.pdf\n")
 execute_process(COMMAND ${DRIVER} ${WORK}/unwritable.script
