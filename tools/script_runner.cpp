@@ -19,6 +19,7 @@
 #include "plot/drawn_graph.h"
 #include "plot/graph_export.h"
 #include "script_host.h"
+#include "ui/run_record.h"
 #include "ui/window_image.h"
 
 namespace sylvandra::script {
@@ -178,6 +179,8 @@ class ScriptInterpreter::Commands {
       }
     } else if (command == "export") {
       exportFile(rest);
+    } else if (command == "record") {
+      record(rest);
     } else if (command == "resize") {
       resize(rest);
     } else {
@@ -263,6 +266,16 @@ class ScriptInterpreter::Commands {
     std::ofstream stream(file, std::ios::binary);
     stream << content;
     if (!stream.flush()) throw ScriptError("export: cannot write " + file);
+  }
+
+  void record(std::string_view rest) {
+    const auto words = splitWords(rest, 2);
+    if (words.size() != 2) throw ScriptError("record needs a window and a file");
+    Window& window = requireWindow(words[0], "record");
+    std::string error;
+    if (!WriteRunRecord(window, parseText(words[1]), error)) {
+      throw ScriptError("record: " + error);
+    }
   }
 
   void resize(std::string_view rest) {

@@ -53,11 +53,6 @@ bool TakesFocus(const Window& window, const Control& control) {
   return false;
 }
 
-bool IsResultField(const Control& control) {
-  return control.kind() == ControlKind::TextBox &&
-         (control.locked() || control.backColor() == kResultYellow);
-}
-
 int Group(const Control& control) {
   // The help button ("?") is a window's last stop, wherever its corner lies.
   if (control.kind() == ControlKind::CommandButton) return control.caption() == "?" ? 3 : 2;
@@ -139,6 +134,11 @@ bool Presses(const Control& control) {
 }
 
 }  // namespace
+
+bool IsResultField(const Control& control) {
+  return control.kind() == ControlKind::TextBox &&
+         (control.locked() || control.backColor() == kResultYellow);
+}
 
 bool IsInputStop(const Control& control) {
   return control.kind() != ControlKind::CommandButton && !IsResultField(control);

@@ -18,6 +18,9 @@ namespace sylvandra {
 
 // The controls Tab visits now (shown, enabled, in a shown frame), in order.
 std::vector<Control*> TabOrder(const Window& window);
+// Whether the control is a text field that shows a result: locked, or in the result colour a
+// run writes into.
+bool IsResultField(const Control& control);
 // Whether the control is one a student fills in (the first group of the Tab order).
 bool IsInputStop(const Control& control);
 // The button Enter presses from a field: "Execute", else a "Calculate..." button, else

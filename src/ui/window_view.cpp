@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -29,6 +30,7 @@
 #include "ui/event_sink.h"
 #include "ui/menu_bar_view.h"
 #include "ui/qt_conversions.h"
+#include "ui/run_record.h"
 #include "ui/window_image.h"
 
 namespace sylvandra::ui {
@@ -87,6 +89,8 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
     setMouseTracking(true);
     addOutputActions();
   }
+  // An exercise window is one with a model page button.
+  if (mode == Mode::Desktop && !resizable() && window.find("ModelHelp")) addRecordAction();
   const SurfaceCanvas::Transients transients = canvas_.transients();
   client_ = this;
   // The menu bar, like the title bar, lies outside the client area that a picture shows.
@@ -406,6 +410,21 @@ void WindowView::addOutputActions() {
       if (sink_) sink_->dispatch([&window] { ClearKeptRun(window); });
     });
   }
+  addRecordAction();
+}
+
+void WindowView::addRecordAction() {
+  auto* action = new QAction("Save Record of This Run...", this);
+  Window& window = window_;
+  connect(action, &QAction::triggered, this, [this, &window] {
+    saveFile("Save Record of This Run", "PDF (*.pdf)", [this, &window](const QString& file) {
+      std::string error;
+      if (!WriteRunRecord(window, file.toStdString(), error)) {
+        QMessageBox::warning(this, "Save Record of This Run", ToQString(error));
+      }
+    });
+  });
+  addAction(action);
 }
 
 void WindowView::contextMenuEvent(QContextMenuEvent* event) {

@@ -71,6 +71,8 @@ class WindowView : public QWidget {
   // The output windows grow with the person's resizing; their drawing scales with them.
   bool resizable() const;
   void addOutputActions();
+  // "Save Record of This Run...": the one-page PDF of ui/run_record.h.
+  void addRecordAction();
   // Drawing scale of a resized output window: the smaller ratio to the designed size.
   double viewScale() const;
   QSize designedSize() const;
