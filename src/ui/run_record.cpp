@@ -230,9 +230,8 @@ bool WriteRunRecord(Window& window, const std::string& file, std::string& error)
   const QFont heading = PageFont(11, true);
 
   page.line(ToQString(titled.caption()), PageFont(16, true));
-  page.line("Recorded " + QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss") +
-                " from the window " + ToQString(window.name()),
-            body);
+  // The date alone: a student's record names no internal window.
+  page.line("Recorded " + QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"), body);
   if (recorded.exercise) {
     std::vector<Entry> inputs, results;
     CollectFields(*recorded.exercise, inputs, results);
