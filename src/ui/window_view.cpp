@@ -10,11 +10,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolTip>
 #include <algorithm>
 #include <functional>
@@ -95,7 +97,8 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
     menuHeight_ = menuBar_->height();
     // The controls and the drawing sit on a client area below the bar.
     client_ = new ClientArea(this, [this](QPainter& painter) {
-      canvas_.update(window_.surface(), size(), devicePixelRatioF());
+      canvas_.update(window_.surface(), designedSize(), devicePixelRatioF() * zoom_);
+      if (zoom_ != 1) painter.scale(zoom_, zoom_);
       canvas_.draw(painter);
     });
     client_->move(0, menuHeight_);
@@ -112,7 +115,48 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
     controls_.push_back(std::make_unique<ControlView>(*control, client_, sink, transients));
   }
   for (const auto& view : controls_) view->widget()->installEventFilter(this);
+  if (mode == Mode::Desktop && sink) addZoomActions();
   sync();
+}
+
+void WindowView::setZoom(double zoom) {
+  if (mode_ != Mode::Desktop || zoom == zoom_) return;
+  zoom_ = zoom;
+  appliedRect_.reset();
+  sync();
+  if (client_ != this) client_->update();
+  update();
+}
+
+void WindowView::addZoomActions() {
+  struct Entry {
+    const char* text;
+    QList<QKeySequence> keys;
+    ZoomStep step;
+  };
+  const std::vector<Entry> entries{
+      {"Zoom In",
+       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+       ZoomStep::In},
+      {"Zoom Out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, ZoomStep::Out},
+      {"Actual Size", {QKeySequence(Qt::CTRL | Qt::Key_0)}, ZoomStep::Actual},
+  };
+  EventSink* sink = sink_;
+  QMenu* menu = menuBar_ ? menuBar_->bar()->addMenu(QStringLiteral("View")) : nullptr;
+  for (const Entry& entry : entries) {
+    const ZoomStep step = entry.step;
+    if (menu) {
+      QAction* action = menu->addAction(QString::fromLatin1(entry.text));
+      action->setShortcuts(entry.keys);
+      connect(action, &QAction::triggered, this, [sink, step] { sink->changeZoom(step); });
+      continue;
+    }
+    // Shortcuts of their own, so that an output window's graph menu does not list them.
+    for (const QKeySequence& keys : entry.keys) {
+      auto* shortcut = new QShortcut(keys, this);
+      connect(shortcut, &QShortcut::activated, this, [sink, step] { sink->changeZoom(step); });
+    }
+  }
 }
 
 WindowView::~WindowView() = default;
@@ -220,7 +264,7 @@ bool WindowView::focusNextPrevChild(bool next) {
 void WindowView::syncGeometry() {
   if (appliedRect_ && SameRect(*appliedRect_, window_.rect())) return;
   appliedRect_ = window_.rect();
-  QRect client = PixelRect(*appliedRect_);
+  QRect client = PixelRect(*appliedRect_, zoom_);
   client.setSize(client.size().expandedTo(QSize(1, 1)));
   if (menuBar_) {
     menuBar_->setWidth(client.width());
@@ -236,6 +280,8 @@ void WindowView::syncGeometry() {
     setFixedSize(client.size());
   }
   setGeometry(client);
+  const double scale = viewScale();
+  for (const auto& control : controls_) control->setScale(scale);
 }
 
 void WindowView::syncVisibility() {
@@ -272,7 +318,8 @@ QSize WindowView::designedSize() const {
 }
 
 double WindowView::viewScale() const {
-  if (mode_ != Mode::Desktop || !resizable()) return 1;
+  if (mode_ != Mode::Desktop) return 1;
+  if (!resizable()) return zoom_;
   const QSize designed = designedSize();
   return std::min(static_cast<double>(width()) / designed.width(),
                   static_cast<double>(height()) / designed.height());
