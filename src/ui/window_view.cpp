@@ -173,8 +173,7 @@ void WindowView::sync() {
   }
   syncGeometry();
   for (const auto& control : controls_) control->sync();
-  const bool changed = canvas_.update(window_.surface(), designedSize(),
-                                      devicePixelRatioF() * renderScale_ * viewScale());
+  const bool changed = updateCanvas();
   if (changed) marked_.reset();
   if (changed || window_.drawingCovered() != appliedCovered_) update();
   appliedCovered_ = window_.drawingCovered();
@@ -325,9 +324,29 @@ double WindowView::viewScale() const {
                   static_cast<double>(height()) / designed.height());
 }
 
+bool WindowView::stretched() const {
+  return mode_ == Mode::Desktop && resizable();
+}
+
+MarkScale WindowView::markScale() const {
+  if (!stretched()) return {};
+  // Lines keep their width on screen however large the window is made.
+  const QSize designed = designedSize();
+  return {static_cast<double>(width()) / designed.width(),
+          static_cast<double>(height()) / designed.height(), zoom_};
+}
+
+bool WindowView::updateCanvas() {
+  if (stretched()) {
+    return canvas_.update(window_.surface(), size(), devicePixelRatioF(), markScale());
+  }
+  return canvas_.update(window_.surface(), designedSize(),
+                        devicePixelRatioF() * renderScale_ * viewScale());
+}
+
 void WindowView::paintEvent(QPaintEvent*) {
-  const double scale = viewScale();
-  canvas_.update(window_.surface(), designedSize(), devicePixelRatioF() * renderScale_ * scale);
+  const double scale = stretched() ? 1 : viewScale();
+  updateCanvas();
   QPainter painter(this);
   if (window_.drawingCovered()) {
     painter.fillRect(rect(), ToQColor(window_.backColor()));
@@ -340,12 +359,14 @@ void WindowView::paintEvent(QPaintEvent*) {
   canvas_.draw(painter);
   if (marked_) {
     // A ring around the point the tooltip names, the same size at any window size.
+    const MarkScale at = markScale();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(Qt::black, 2 / scale));
     painter.setBrush(Qt::NoBrush);
     const double radius = 7 / scale;
-    painter.drawEllipse(QPointF(marked_->x() / kTwipsPerPixel, marked_->y() / kTwipsPerPixel),
-                        radius, radius);
+    painter.drawEllipse(
+        QPointF(marked_->x() / kTwipsPerPixel * at.x, marked_->y() / kTwipsPerPixel * at.y), radius,
+        radius);
   }
 }
 
@@ -369,10 +390,11 @@ void WindowView::leaveEvent(QEvent* event) {
 }
 
 void WindowView::showReadout(QPoint at) {
-  const double scale = viewScale();
+  const MarkScale scale = markScale();
   std::optional<Readout> readout;
   if (!window_.drawingCovered()) {
-    readout = ReadOut(window_, at.x() / scale * kTwipsPerPixel, at.y() / scale * kTwipsPerPixel);
+    readout =
+        ReadOut(window_, at.x() / scale.x * kTwipsPerPixel, at.y() / scale.y * kTwipsPerPixel);
   }
   if (!readout) {
     if (marked_) {

@@ -81,6 +81,12 @@ class WindowView : public QWidget {
   // size.
   double viewScale() const;
   QSize designedSize() const;
+  // Whether the drawing fills the widget along both axes (a resized output window on the
+  // desktop) rather than being scaled by viewScale().
+  bool stretched() const;
+  MarkScale markScale() const;
+  // Brings the drawing's image up to date; true when it changed.
+  bool updateCanvas();
   void showReadout(QPoint at);
   void saveFile(const QString& title, const QString& filter,
                 const std::function<void(const QString&)>& write);
