@@ -320,11 +320,7 @@ bool ControlView::effectiveVisible() const {
 }
 
 QRect ControlView::scaledRect(const Rect& rect) const {
-  const QRect designed = PixelRect(rect);
-  if (scale_ == 1) return designed;
-  auto scaled = [this](int pixels) { return static_cast<int>(std::lround(pixels * scale_)); };
-  return QRect(scaled(designed.x()), scaled(designed.y()), scaled(designed.width()),
-               scaled(designed.height()));
+  return PixelRect(rect, scale_);
 }
 
 QFont ControlView::scaledFont(const Font& font) const {

@@ -45,7 +45,7 @@ class ControlView : public QObject {
   // Brings the widget in line with the control.
   void sync();
   // Places and sizes the widget, its font and a picture's drawing `scale` times as large (a
-  // resized output window); 1 is the designed size.
+  // zoomed view, a resized output window); 1 is the designed size.
   void setScale(double scale);
 
  protected:

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
 #include <QWindow>
 #include <algorithm>
+#include <optional>
 
 #include "platform/keyboard.h"
 #include "ui/window_view.h"
@@ -57,7 +60,11 @@ class InputHold : public QObject {
 };
 
 Desktop::Desktop(Program& program)
-    : program_(program), inputHold_(std::make_unique<InputHold>(*this)) {}
+    : program_(program), inputHold_(std::make_unique<InputHold>(*this)) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    zoom_ = ZoomForScreen(screen->geometry().size());
+  }
+}
 
 Desktop::~Desktop() = default;
 
@@ -68,17 +75,60 @@ void Desktop::sync() {
     return;
   }
   syncing_ = true;
+  std::vector<const Window*> shown;
   // Creation order: windows shown in the same event stack in the order they were created.
   for (Window* window : program_.windows()) {
     WindowView*& view = byWindow_[window];
+    const bool wasShown = view && view->isVisible();
     if (!view) {
       views_.push_back(std::make_unique<WindowView>(*window, this, WindowView::Mode::Desktop));
       view = views_.back().get();
+      view->setZoom(zoom_);
     } else {
       view->sync();
     }
+    if (!wasShown && view->isVisible()) shown.push_back(window);
   }
+  placeShown(shown);
   syncing_ = false;
+}
+
+void Desktop::placeShown(const std::vector<const Window*>& shown) {
+  // The window in use: the exercise window shown last.
+  const Window* inUse = nullptr;
+  for (const Window* window : program_.windows()) {
+    const WindowView* candidate = view(*window);
+    if (!window->visible() || !candidate || candidate->resizable()) continue;
+    if (!inUse || window->shownAt() > inUse->shownAt()) inUse = window;
+  }
+  if (!inUse) return;
+  const QRect used = view(*inUse)->frameGeometry();
+  for (const Window* window : shown) {
+    WindowView* placed = view(*window);
+    if (!placed->resizable() || !placed->frameGeometry().intersects(used)) continue;
+    const QScreen* screen = placed->screen();
+    if (!screen) continue;
+    // Where there is no room the window keeps its designed place.
+    const std::optional<QPoint> at =
+        PlaceBeside(used, placed->frameGeometry().size(), screen->availableGeometry());
+    if (at) placed->move(*at);
+  }
+}
+
+void Desktop::setZoom(double zoom) {
+  zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+  for (const auto& view : views_) view->setZoom(zoom_);
+  if (settings_) StoreZoom(*settings_, zoom_);
+}
+
+void Desktop::changeZoom(ZoomStep step) {
+  setZoom(SteppedZoom(zoom_, step));
+}
+
+void Desktop::keepZoomIn(QSettings* settings) {
+  settings_ = settings;
+  if (!settings_) return;
+  if (const std::optional<double> kept = StoredZoom(*settings_)) setZoom(*kept);
 }
 
 void Desktop::repaintNow() {

@@ -26,6 +26,7 @@
 
 class QEvent;
 class QObject;
+class QSettings;
 class QWidget;
 
 namespace sylvandra::ui {
@@ -54,6 +55,14 @@ class Desktop : public EventSink {
   // Whether an action held during the running handler leaves that handler's window.
   bool stopRequested() const;
 
+  // Every view is shown `zoom` times its designed size (clamped to kMinZoom..kMaxZoom); the
+  // desktop starts at the zoom for the primary screen.
+  double zoom() const { return zoom_; }
+  void setZoom(double zoom);
+  void changeZoom(ZoomStep step) override;
+  // Starts from the zoom kept in settings (if any) and keeps every later change there.
+  void keepZoomIn(QSettings* settings);
+
   // The view of a window, or null while the window has none.
   WindowView* view(const Window& window) const;
   // The view a dialog should be centred on: the active window of the program, if any.
@@ -69,6 +78,8 @@ class Desktop : public EventSink {
   bool leavesRunningWindow(const QObject* target, QEvent* event) const;
   // Delivers the held actions in the order they happened.
   void deliverHeld();
+  // Puts output windows that have just appeared beside the window in use, where there is room.
+  void placeShown(const std::vector<const Window*>& shown);
 
   Program& program_;
   std::vector<std::unique_ptr<WindowView>> views_;
@@ -81,6 +92,8 @@ class Desktop : public EventSink {
   int depth_ = 0;
   bool syncing_ = false;
   bool finished_ = false;
+  double zoom_ = 1;
+  QSettings* settings_ = nullptr;
 };
 
 }  // namespace sylvandra::ui

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "ui/view_zoom.h"
+
 namespace sylvandra::ui {
 
 class EventSink {
@@ -12,6 +14,8 @@ class EventSink {
   // Runs action (a click, an edit, a focus change, a close) unless an event is already being
   // handled or the views are being brought up to date; then syncs every view.
   virtual void dispatch(const std::function<void()>& action) = 0;
+  // Zooms every view one step (View > Zoom In, Zoom Out, Actual Size).
+  virtual void changeZoom(ZoomStep) {}
 };
 
 }  // namespace sylvandra::ui

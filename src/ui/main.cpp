@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -135,6 +136,7 @@ bool ReadPlayArguments(const QStringList& arguments, std::optional<PlayRequest>&
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Sylvandra"));
   QCoreApplication::setApplicationName(QStringLiteral("Laboratory Exercises for Sylvandra"));
   application.setQuitOnLastWindowClosed(false);
 
@@ -159,6 +161,9 @@ int main(int argc, char** argv) {
   if (play) host.playAlong(&scriptDialogs);
   sylvandra::Program program(host);
   sylvandra::ui::Desktop desktop(program);
+  // The person's zoom is kept for the next start.
+  QSettings settings;
+  desktop.keepZoomIn(&settings);
   host.attach(&desktop);
   sylvandra::StartProgram(program);
   if (program.ended()) return 0;

@@ -5,15 +5,15 @@
 
 namespace sylvandra::ui {
 
-int TwipsToPixels(double twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+int TwipsToPixels(double twips, double zoom) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel * zoom));
 }
 
-QRect PixelRect(const Rect& rect) {
-  const int left = TwipsToPixels(rect.left);
-  const int top = TwipsToPixels(rect.top);
-  const int right = TwipsToPixels(rect.left + rect.width);
-  const int bottom = TwipsToPixels(rect.top + rect.height);
+QRect PixelRect(const Rect& rect, double zoom) {
+  const int left = TwipsToPixels(rect.left, zoom);
+  const int top = TwipsToPixels(rect.top, zoom);
+  const int right = TwipsToPixels(rect.left + rect.width, zoom);
+  const int bottom = TwipsToPixels(rect.top + rect.height, zoom);
   return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
 }
 

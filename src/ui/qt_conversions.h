@@ -15,11 +15,12 @@
 
 namespace sylvandra::ui {
 
-// A position or length in twips as the nearest whole device-independent pixel.
-int TwipsToPixels(double twips);
+// A position or length in twips as the nearest whole device-independent pixel, the view shown
+// `zoom` times its designed size.
+int TwipsToPixels(double twips, double zoom = 1);
 // A rectangle in twips as pixels; each edge is rounded on its own, so that rectangles sharing
 // an edge in twips share it on screen.
-QRect PixelRect(const Rect& rect);
+QRect PixelRect(const Rect& rect, double zoom = 1);
 
 QColor ToQColor(Color color);
 QString ToQString(const std::string& text);

@@ -14,9 +14,17 @@ double Px(double twips) {
   return twips / kTwipsPerPixel;
 }
 
-// Box corners snap to whole pixels so that adjacent boxes (map cells) meet without gaps.
-double SnappedPx(double twips) {
-  return std::round(Px(twips));
+double PxX(double twips, const MarkScale& scale) {
+  return Px(twips) * scale.x;
+}
+
+double PxY(double twips, const MarkScale& scale) {
+  return Px(twips) * scale.y;
+}
+
+// Text and circles keep their shape.
+double Shape(const MarkScale& scale) {
+  return std::min(scale.x, scale.y);
 }
 
 Qt::PenStyle PenStyle(int drawStyle) {
@@ -34,9 +42,9 @@ Qt::PenStyle PenStyle(int drawStyle) {
   }
 }
 
-QPen MarkPen(const Mark& mark) {
+QPen MarkPen(const Mark& mark, const MarkScale& scale) {
   QPen pen(ToQColor(mark.color));
-  pen.setWidthF(std::max(1, mark.width));
+  pen.setWidthF(std::max(1, mark.width) * scale.line);
   // Dash styles apply to one-pixel lines only; wider lines are always drawn solid.
   pen.setStyle(mark.width > 1 ? Qt::SolidLine : PenStyle(mark.style));
   pen.setCapStyle(mark.width > 1 ? Qt::RoundCap : Qt::FlatCap);
@@ -67,42 +75,46 @@ QBrush CircleBrush(const Mark& mark) {
   }
 }
 
-void PaintLine(QPainter& painter, const Mark& mark) {
+void PaintLine(QPainter& painter, const Mark& mark, const MarkScale& scale) {
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(MarkPen(mark));
-  painter.drawLine(QPointF(Px(mark.x1), Px(mark.y1)), QPointF(Px(mark.x2), Px(mark.y2)));
+  painter.setPen(MarkPen(mark, scale));
+  painter.drawLine(QPointF(PxX(mark.x1, scale), PxY(mark.y1, scale)),
+                   QPointF(PxX(mark.x2, scale), PxY(mark.y2, scale)));
 }
 
-void PaintBox(QPainter& painter, const Mark& mark) {
+void PaintBox(QPainter& painter, const Mark& mark, const MarkScale& scale) {
   painter.setRenderHint(QPainter::Antialiasing, false);
-  const double left = SnappedPx(std::min(mark.x1, mark.x2));
-  const double right = SnappedPx(std::max(mark.x1, mark.x2));
-  const double top = SnappedPx(std::min(mark.y1, mark.y2));
-  const double bottom = SnappedPx(std::max(mark.y1, mark.y2));
+  // Corners snap to whole pixels so that adjacent boxes (map cells) meet without gaps.
+  const double left = std::round(PxX(std::min(mark.x1, mark.x2), scale));
+  const double right = std::round(PxX(std::max(mark.x1, mark.x2), scale));
+  const double top = std::round(PxY(std::min(mark.y1, mark.y2), scale));
+  const double bottom = std::round(PxY(std::max(mark.y1, mark.y2), scale));
   // Both corners belong to the box, as in the drawing model.
   if (mark.filled) {
     painter.fillRect(QRectF(left, top, right - left + 1, bottom - top + 1), ToQColor(mark.color));
     if (mark.width <= 1) return;
   }
-  painter.setPen(MarkPen(mark));
+  painter.setPen(MarkPen(mark, scale));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(left, top, right - left, bottom - top));
 }
 
-void PaintCircle(QPainter& painter, const Mark& mark) {
+void PaintCircle(QPainter& painter, const Mark& mark, const MarkScale& scale) {
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(MarkPen(mark));
+  painter.setPen(MarkPen(mark, scale));
   painter.setBrush(CircleBrush(mark));
-  const double radius = Px(mark.r);
-  painter.drawEllipse(QPointF(Px(mark.x1), Px(mark.y1)), radius, radius);
+  const double radius = Px(mark.r) * Shape(scale);
+  painter.drawEllipse(QPointF(PxX(mark.x1, scale), PxY(mark.y1, scale)), radius, radius);
 }
 
-void PaintText(QPainter& painter, const Mark& mark) {
+void PaintText(QPainter& painter, const Mark& mark, const MarkScale& scale) {
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setPen(ToQColor(mark.color));
-  const QPointF baseline(Px(mark.x1), Px(mark.y1 + mark.font.ascent()));
+  // The text's top stays where the layout put it; its size follows the shape factor.
+  const QPointF baseline(PxX(mark.x1, scale),
+                         PxY(mark.y1 + mark.font.ascent() * Shape(scale) / scale.y, scale));
   const QString text = ToQString(mark.text);
-  const double em = EmPixels(mark.font);
+  const double em = EmPixels(mark.font) * Shape(scale);
   const double whole = std::round(em);
   if (whole >= 1 && std::fabs(em - whole) < 1e-6) {
     painter.setFont(ToQFont(mark.font, static_cast<int>(whole)));
@@ -121,19 +133,19 @@ void PaintText(QPainter& painter, const Mark& mark) {
 
 }  // namespace
 
-void PaintMark(QPainter& painter, const Mark& mark) {
+void PaintMark(QPainter& painter, const Mark& mark, const MarkScale& scale) {
   switch (mark.kind) {
     case MarkKind::Line:
-      PaintLine(painter, mark);
+      PaintLine(painter, mark, scale);
       break;
     case MarkKind::Box:
-      PaintBox(painter, mark);
+      PaintBox(painter, mark, scale);
       break;
     case MarkKind::Circle:
-      PaintCircle(painter, mark);
+      PaintCircle(painter, mark, scale);
       break;
     case MarkKind::Text:
-      PaintText(painter, mark);
+      PaintText(painter, mark, scale);
       break;
   }
 }
@@ -146,10 +158,12 @@ void PaintPicture(QPainter& painter, const Picture& picture) {
   for (const Mark& mark : picture.marks) PaintMark(painter, mark);
 }
 
-void SurfaceCanvas::restart(const Surface& surface, QSize size, double pixelRatio) {
+void SurfaceCanvas::restart(const Surface& surface, QSize size, double pixelRatio,
+                            const MarkScale& scale) {
   started_ = true;
   size_ = size;
   pixelRatio_ = pixelRatio;
+  scale_ = scale;
   background_ = surface.BackColor();
   picture_ = surface.picture().get();
   generation_ = surface.generation();
@@ -166,24 +180,26 @@ void SurfaceCanvas::restart(const Surface& surface, QSize size, double pixelRati
   if (picture_) {
     QPainter painter(&image_);
     painter.setClipRect(QRect(QPoint(0, 0), size));
+    painter.scale(Shape(scale), Shape(scale));
     PaintPicture(painter, *picture_);
   }
 }
 
-bool SurfaceCanvas::update(Surface& surface, QSize size, double pixelRatio) {
+bool SurfaceCanvas::update(Surface& surface, QSize size, double pixelRatio,
+                           const MarkScale& scale) {
   const std::vector<Mark>& marks = surface.marks();
-  const bool changed = !started_ || size != size_ || pixelRatio != pixelRatio_ ||
+  const bool changed = !started_ || size != size_ || pixelRatio != pixelRatio_ || scale != scale_ ||
                        surface.BackColor() != background_ || surface.picture().get() != picture_ ||
                        surface.generation() != generation_ || marks.size() < painted_;
-  if (changed) restart(surface, size, pixelRatio);
+  if (changed) restart(surface, size, pixelRatio, scale);
   if (painted_ == marks.size()) return changed;
 
-  if (image_.isNull()) restart(surface, size, pixelRatio);
+  if (image_.isNull()) restart(surface, size, pixelRatio, scale);
   QPainter painter(&image_);
   painter.setClipRect(QRect(QPoint(0, 0), size));
   bool anyTransient = false;
   for (std::size_t i = painted_; i < marks.size(); ++i) {
-    PaintMark(painter, marks[i]);
+    PaintMark(painter, marks[i], scale);
     anyTransient = anyTransient || marks[i].transient;
   }
   painter.end();

@@ -20,8 +20,16 @@ class QPainter;
 
 namespace sylvandra::ui {
 
+// How marks are laid out on an area of another shape than designed: designed pixels map to
+// `x` and `y` pixels along each axis, and a line of width w is drawn w * `line` pixels wide.
+// Text and circles keep their shape, at the smaller of the two factors.
+struct MarkScale {
+  double x = 1, y = 1, line = 1;
+  bool operator==(const MarkScale&) const = default;
+};
+
 // Paints one mark; twips map to device-independent pixels, 15 to one.
-void PaintMark(QPainter& painter, const Mark& mark);
+void PaintMark(QPainter& painter, const Mark& mark, const MarkScale& scale = {});
 // Paints a fixed picture (its background, then its marks) at the painter's origin.
 void PaintPicture(QPainter& painter, const Picture& picture);
 
@@ -32,18 +40,19 @@ class SurfaceCanvas {
   Transients transients() const { return transients_; }
 
   // Brings the image up to date with the surface, whose area is size pixels shown at the
-  // given device pixel ratio. Returns true when anything changed.
-  bool update(Surface& surface, QSize size, double pixelRatio);
+  // given device pixel ratio, the marks laid out by `scale`. Returns true when anything changed.
+  bool update(Surface& surface, QSize size, double pixelRatio, const MarkScale& scale = {});
   // Draws the surface with its top-left corner at the painter's origin.
   void draw(QPainter& painter) const;
 
  private:
-  void restart(const Surface& surface, QSize size, double pixelRatio);
+  void restart(const Surface& surface, QSize size, double pixelRatio, const MarkScale& scale);
 
   Transients transients_;
   QImage image_;  // null while the surface shows only its background
   QSize size_;
   double pixelRatio_ = 1;
+  MarkScale scale_;
   Color background_ = kWhite;
   const Picture* picture_ = nullptr;
   std::uint64_t generation_ = 0;

@@ -10,12 +10,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolTip>
 #include <algorithm>
 #include <functional>
@@ -99,7 +101,8 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
     menuHeight_ = menuBar_->height();
     // The controls and the drawing sit on a client area below the bar.
     client_ = new ClientArea(this, [this](QPainter& painter) {
-      canvas_.update(window_.surface(), size(), devicePixelRatioF());
+      canvas_.update(window_.surface(), designedSize(), devicePixelRatioF() * zoom_);
+      if (zoom_ != 1) painter.scale(zoom_, zoom_);
       canvas_.draw(painter);
     });
     client_->move(0, menuHeight_);
@@ -116,7 +119,48 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
     controls_.push_back(std::make_unique<ControlView>(*control, client_, sink, transients));
   }
   for (const auto& view : controls_) view->widget()->installEventFilter(this);
+  if (mode == Mode::Desktop && sink) addZoomActions();
   sync();
+}
+
+void WindowView::setZoom(double zoom) {
+  if (mode_ != Mode::Desktop || zoom == zoom_) return;
+  zoom_ = zoom;
+  appliedRect_.reset();
+  sync();
+  if (client_ != this) client_->update();
+  update();
+}
+
+void WindowView::addZoomActions() {
+  struct Entry {
+    const char* text;
+    QList<QKeySequence> keys;
+    ZoomStep step;
+  };
+  const std::vector<Entry> entries{
+      {"Zoom In",
+       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+       ZoomStep::In},
+      {"Zoom Out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, ZoomStep::Out},
+      {"Actual Size", {QKeySequence(Qt::CTRL | Qt::Key_0)}, ZoomStep::Actual},
+  };
+  EventSink* sink = sink_;
+  QMenu* menu = menuBar_ ? menuBar_->bar()->addMenu(QStringLiteral("View")) : nullptr;
+  for (const Entry& entry : entries) {
+    const ZoomStep step = entry.step;
+    if (menu) {
+      QAction* action = menu->addAction(QString::fromLatin1(entry.text));
+      action->setShortcuts(entry.keys);
+      connect(action, &QAction::triggered, this, [sink, step] { sink->changeZoom(step); });
+      continue;
+    }
+    // Shortcuts of their own, so that an output window's graph menu does not list them.
+    for (const QKeySequence& keys : entry.keys) {
+      auto* shortcut = new QShortcut(keys, this);
+      connect(shortcut, &QShortcut::activated, this, [sink, step] { sink->changeZoom(step); });
+    }
+  }
 }
 
 WindowView::~WindowView() = default;
@@ -133,8 +177,7 @@ void WindowView::sync() {
   }
   syncGeometry();
   for (const auto& control : controls_) control->sync();
-  const bool changed = canvas_.update(window_.surface(), designedSize(),
-                                      devicePixelRatioF() * renderScale_ * viewScale());
+  const bool changed = updateCanvas();
   if (changed) marked_.reset();
   if (changed || window_.drawingCovered() != appliedCovered_) update();
   appliedCovered_ = window_.drawingCovered();
@@ -224,7 +267,7 @@ bool WindowView::focusNextPrevChild(bool next) {
 void WindowView::syncGeometry() {
   if (appliedRect_ && SameRect(*appliedRect_, window_.rect())) return;
   appliedRect_ = window_.rect();
-  QRect client = PixelRect(*appliedRect_);
+  QRect client = PixelRect(*appliedRect_, zoom_);
   client.setSize(client.size().expandedTo(QSize(1, 1)));
   if (menuBar_) {
     menuBar_->setWidth(client.width());
@@ -240,6 +283,8 @@ void WindowView::syncGeometry() {
     setFixedSize(client.size());
   }
   setGeometry(client);
+  const double scale = viewScale();
+  for (const auto& control : controls_) control->setScale(scale);
 }
 
 void WindowView::syncVisibility() {
@@ -276,15 +321,36 @@ QSize WindowView::designedSize() const {
 }
 
 double WindowView::viewScale() const {
-  if (mode_ != Mode::Desktop || !resizable()) return 1;
+  if (mode_ != Mode::Desktop) return 1;
+  if (!resizable()) return zoom_;
   const QSize designed = designedSize();
   return std::min(static_cast<double>(width()) / designed.width(),
                   static_cast<double>(height()) / designed.height());
 }
 
+bool WindowView::stretched() const {
+  return mode_ == Mode::Desktop && resizable();
+}
+
+MarkScale WindowView::markScale() const {
+  if (!stretched()) return {};
+  // Lines keep their width on screen however large the window is made.
+  const QSize designed = designedSize();
+  return {static_cast<double>(width()) / designed.width(),
+          static_cast<double>(height()) / designed.height(), zoom_};
+}
+
+bool WindowView::updateCanvas() {
+  if (stretched()) {
+    return canvas_.update(window_.surface(), size(), devicePixelRatioF(), markScale());
+  }
+  return canvas_.update(window_.surface(), designedSize(),
+                        devicePixelRatioF() * renderScale_ * viewScale());
+}
+
 void WindowView::paintEvent(QPaintEvent*) {
-  const double scale = viewScale();
-  canvas_.update(window_.surface(), designedSize(), devicePixelRatioF() * renderScale_ * scale);
+  const double scale = stretched() ? 1 : viewScale();
+  updateCanvas();
   QPainter painter(this);
   if (window_.drawingCovered()) {
     painter.fillRect(rect(), ToQColor(window_.backColor()));
@@ -297,12 +363,14 @@ void WindowView::paintEvent(QPaintEvent*) {
   canvas_.draw(painter);
   if (marked_) {
     // A ring around the point the tooltip names, the same size at any window size.
+    const MarkScale at = markScale();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(Qt::black, 2 / scale));
     painter.setBrush(Qt::NoBrush);
     const double radius = 7 / scale;
-    painter.drawEllipse(QPointF(marked_->x() / kTwipsPerPixel, marked_->y() / kTwipsPerPixel),
-                        radius, radius);
+    painter.drawEllipse(
+        QPointF(marked_->x() / kTwipsPerPixel * at.x, marked_->y() / kTwipsPerPixel * at.y), radius,
+        radius);
   }
 }
 
@@ -326,10 +394,11 @@ void WindowView::leaveEvent(QEvent* event) {
 }
 
 void WindowView::showReadout(QPoint at) {
-  const double scale = viewScale();
+  const MarkScale scale = markScale();
   std::optional<Readout> readout;
   if (!window_.drawingCovered()) {
-    readout = ReadOut(window_, at.x() / scale * kTwipsPerPixel, at.y() / scale * kTwipsPerPixel);
+    readout =
+        ReadOut(window_, at.x() / scale.x * kTwipsPerPixel, at.y() / scale.y * kTwipsPerPixel);
   }
   if (!readout) {
     if (marked_) {

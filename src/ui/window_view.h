@@ -1,6 +1,6 @@
 // One window of the program as a fixed-size top-level widget: its caption, position and client
-// size (twips, 15 to a pixel), its drawing surface painted behind its controls, and one native
-// widget per control.
+// size (twips, 15 to a pixel at zoom 1), its drawing surface painted behind its controls, and
+// one native widget per control. On the desktop the whole view is zoomed by one factor.
 //
 // On the desktop the view follows the model's Visible flag and brings the window to the front
 // whenever the program shows it again; the title bar's close button asks the program (the main
@@ -51,6 +51,12 @@ class WindowView : public QWidget {
   MenuBarView* menuBar() const { return menuBar_.get(); }
   // Draws the window `scale` times its designed size (a picture of it at another size).
   void setRenderScale(double scale) { renderScale_ = scale; }
+  // Shows the window, its controls and its drawing `zoom` times their designed size, at its
+  // designed place zoomed too (desktop only).
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
+  // Whether the window is an output window, which a person may resize.
+  bool resizable() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -68,14 +74,21 @@ class WindowView : public QWidget {
  private:
   void syncGeometry();
   void syncVisibility();
-  // The output windows grow with the person's resizing; their drawing scales with them.
-  bool resizable() const;
   void addOutputActions();
   // "Save Record of This Run...": the one-page PDF of ui/run_record.h.
   void addRecordAction();
-  // Drawing scale of a resized output window: the smaller ratio to the designed size.
+  // View > Zoom In, Zoom Out and Actual Size, in the menu bar when the window has one.
+  void addZoomActions();
+  // Drawing scale: the zoom, or for a resized output window the smaller ratio to its designed
+  // size.
   double viewScale() const;
   QSize designedSize() const;
+  // Whether the drawing fills the widget along both axes (a resized output window on the
+  // desktop) rather than being scaled by viewScale().
+  bool stretched() const;
+  MarkScale markScale() const;
+  // Brings the drawing's image up to date; true when it changed.
+  bool updateCanvas();
   void showReadout(QPoint at);
   void saveFile(const QString& title, const QString& filter,
                 const std::function<void(const QString&)>& write);
@@ -98,6 +111,7 @@ class WindowView : public QWidget {
   bool retired_ = false;
   bool appliedCovered_ = false;
   double renderScale_ = 1;
+  double zoom_ = 1;
   std::optional<QPointF> marked_;  // the point a readout names, in twips
   QAction* keep_ = nullptr;
   QAction* unkeep_ = nullptr;

@@ -118,7 +118,7 @@ class XvfbSession {
       const int devNull = open("/dev/null", O_WRONLY);
       if (devNull >= 0) dup2(devNull, STDERR_FILENO);
       const std::string fd = std::to_string(fds[1]);
-      execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+      execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
             "-nolisten", "tcp", static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -138,7 +138,10 @@ class XvfbSession {
   }
 
   void startProgram(const std::string& path) {
-    program_ = Spawn({path}, {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"});
+    // A screen this size shows the program at its designed size; settings of the session's own
+    // (none kept), never the person's.
+    program_ = Spawn({path}, {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb",
+                              "XDG_CONFIG_HOME=/tmp/sylvandra-xvfb-" + std::to_string(getpid())});
   }
 
   const std::string& display() const { return display_; }

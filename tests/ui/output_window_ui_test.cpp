@@ -104,6 +104,40 @@ TEST_F(OutputWindowTest, ResizedWindowScalesItsDrawingAndReadsValuesWhereTheyAre
   EXPECT_EQ(QToolTip::text(), QString("NEE\nx: 10\nvalue: 4"));
 }
 
+// Pixels of the colour in column x: the curve's thickness there.
+int ColumnCount(const QImage& image, int x, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) count += image.pixel(x, y) == colour;
+  return count;
+}
+
+TEST_F(OutputWindowTest, WidenedWindowFillsWithItsGraphAndKeepsItsLinesThin) {
+  Window& output = DrawExchange();
+  ui::WindowView& view = ViewOf(output);
+  const QSize designed = view.size();
+  const QImage before = Grab(output);
+  const QRect once = Extent(before, kLightRed);
+  view.resize(designed.width() * 2, designed.height());
+  desktop().sync();
+  const QImage wide = Grab(output);
+  const QRect widened = Extent(wide, kLightRed);
+  // Twice as wide, as high as before (within the 3-pixel pen).
+  EXPECT_NEAR(widened.left(), 2 * once.left(), 3);
+  EXPECT_NEAR(widened.right(), 2 * once.right(), 3);
+  EXPECT_NEAR(widened.top(), once.top(), 2);
+  EXPECT_NEAR(widened.bottom(), once.bottom(), 2);
+
+  // Made twice as large both ways, the curve keeps its slope, so a column crosses as many
+  // pixels of a 3-pixel pen as at the designed size (a pen grown with the window: twice).
+  view.resize(designed * 2);
+  desktop().sync();
+  const QImage large = Grab(output);
+  const int middle = once.center().x();
+  const int thin = ColumnCount(before, middle, kLightRed);
+  ASSERT_GT(thin, 0);
+  EXPECT_LE(ColumnCount(large, 2 * middle, kLightRed), thin + 1);
+}
+
 QAction* ActionNamed(QWidget& view, const QString& text) {
   for (QAction* action : view.actions()) {
     if (action->text() == text) return action;

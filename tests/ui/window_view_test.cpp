@@ -101,8 +101,10 @@ TEST_F(WindowViewTest, MenuItemsMakeAMenuBarAboveAnUnchangedClientArea) {
   QPushButton* run = WidgetOf<QPushButton>(lab.Run);
   EXPECT_EQ(run->geometry(), QRect(10, 20, 80, 25));
   EXPECT_EQ(run->mapTo(&view, QPoint(0, 0)), QPoint(10, 20 + barHeight));
-  ASSERT_EQ(bar->actions().size(), 1);
+  // The window's own menu, then the desktop's View menu.
+  ASSERT_EQ(bar->actions().size(), 2);
   EXPECT_EQ(bar->actions()[0]->text(), "Tools");
+  EXPECT_EQ(bar->actions()[1]->text(), "View");
   QAction* weigh = view.menuBar()->actionFor(lab.mnuWeigh);
   ASSERT_NE(weigh, nullptr);
   EXPECT_EQ(weigh->text(), "Weigh again");
