@@ -34,16 +34,6 @@ std::string Number(double value) {
   return std::string(text, result.ptr);
 }
 
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
 // Each series' name as its legend shows it; two series of one name (the moose's and the wolves'
 // "Cond.") are told apart by their legend position, "Cond. (3)" and "Cond. (5)".
 std::vector<std::string> ColumnNames(const DrawnGraph& graph) {
@@ -59,6 +49,16 @@ std::vector<std::string> ColumnNames(const DrawnGraph& graph) {
 }
 
 }  // namespace
+
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
 
 SeriesMarks::SeriesMarks(Surface& surface, int number) : surface_(surface) {
   surface_.Series = number;

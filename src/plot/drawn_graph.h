@@ -109,6 +109,8 @@ std::optional<Readout> ReadOut(Window& window, double x, double y);
 // each plotted x with the real value of each series there (empty where a series has none); an
 // x a series plots more than once has a row each time. Empty when no graph is drawn.
 std::string GraphCsv(Window& window);
+// A CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& text);
 
 // Keeps the window's current graph for comparison; false when there is none.
 bool KeepRun(Window& window);

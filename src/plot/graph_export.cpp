@@ -252,16 +252,6 @@ std::vector<std::string> Fields(const PrintedRow& row, const TableLayout& table,
   return fields;
 }
 
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
 }  // namespace
 
 std::string WindowSvg(Window& window) {
