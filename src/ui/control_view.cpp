@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -245,7 +246,16 @@ void ControlView::createWidget(QWidget* parent, SurfaceCanvas::Transients transi
       break;
     }
     case ControlKind::TextBox:
-      if (control_.multiLine()) {
+      if (control_.markdown()) {
+        // A page to read: rendered, scrolled, its text selectable and copied, never typed over.
+        auto* browser = new QTextBrowser(parent);
+        browser->setOpenLinks(false);
+        browser->setTabChangesFocus(true);
+        browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        browser->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        markdownView_ = browser;
+        widget_ = browser;
+      } else if (control_.multiLine()) {
         auto* edit = new FieldTextEdit(parent);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit->setWordWrapMode(QTextOption::WordWrap);
@@ -402,6 +412,9 @@ void ControlView::syncText() {
   } else if (textEdit_) {
     const QString text = EditorText(control_.text());
     if (textEdit_->toPlainText() != text) textEdit_->setPlainText(text);
+  } else if (markdownView_ && shownMarkdown_ != control_.text()) {
+    shownMarkdown_ = control_.text();
+    markdownView_->setMarkdown(ToQString(shownMarkdown_));
   }
 }
 
@@ -418,7 +431,7 @@ void ControlView::syncColors() {
   QPalette palette = widget_->palette();
   QPalette::ColorRole backRole = QPalette::Window;
   QPalette::ColorRole foreRole = QPalette::WindowText;
-  if (lineEdit_ || textEdit_) {
+  if (lineEdit_ || textEdit_ || markdownView_) {
     backRole = QPalette::Base;
     foreRole = QPalette::Text;
   } else if (control_.kind() == ControlKind::CommandButton) {
