@@ -15,7 +15,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextList>
+#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -415,6 +419,17 @@ void ControlView::syncText() {
   } else if (markdownView_ && shownMarkdown_ != control_.text()) {
     shownMarkdown_ = control_.text();
     markdownView_->setMarkdown(ToQString(shownMarkdown_));
+    // Half a line between paragraphs, headings and lists, so that the page reads in blocks;
+    // rows of a table and items of a list stay close.
+    const int gap = markdownView_->fontMetrics().height() / 2;
+    for (QTextBlock block = markdownView_->document()->begin(); block.isValid();
+         block = block.next()) {
+      QTextCursor cursor(block);
+      if (cursor.currentTable() || (block.textList() && block.next().textList())) continue;
+      QTextBlockFormat format = block.blockFormat();
+      format.setBottomMargin(gap);
+      cursor.setBlockFormat(format);
+    }
   }
 }
 
