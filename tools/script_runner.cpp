@@ -14,6 +14,7 @@
 #include "drawing_digest.h"
 #include "json.h"
 #include "platform/keyboard.h"
+#include "platform/markdown_text.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/drawn_graph.h"
@@ -378,10 +379,11 @@ class ScriptInterpreter::Commands {
       const bool isText = c->kind() == ControlKind::TextBox;
       out_ << "{\"name\":" << JsonString(c->qualifiedName()) << ",\"kind\":\""
            << KindName(c->kind()) << "\"," << (isText ? "\"text\":" : "\"caption\":")
-           << JsonString(isText ? c->text() : c->caption()) << ",\"Left\":" << JsonNumber(c->left())
-           << ",\"Top\":" << JsonNumber(c->top()) << ",\"Width\":" << JsonNumber(c->width())
-           << ",\"Height\":" << JsonNumber(c->height()) << ",\"Visible\":" << boolean(c->visible())
-           << ",\"Enabled\":" << boolean(c->enabled()) << "}\n";
+           << JsonString(isText ? ShownText(*c) : c->caption())
+           << ",\"Left\":" << JsonNumber(c->left()) << ",\"Top\":" << JsonNumber(c->top())
+           << ",\"Width\":" << JsonNumber(c->width()) << ",\"Height\":" << JsonNumber(c->height())
+           << ",\"Visible\":" << boolean(c->visible()) << ",\"Enabled\":" << boolean(c->enabled())
+           << "}\n";
     }
     out_ << "end controls" << std::endl;
   }
@@ -398,11 +400,16 @@ class ScriptInterpreter::Commands {
     return *target.control;
   }
 
+  // A field's text as a reader sees it: a page held as Markdown reads as its plain text.
+  static std::string ShownText(const Control& c) {
+    return c.markdown() ? PlainTextFromMarkdown(c.text()) : c.text();
+  }
+
   std::string get(const Target& target) {
     if (target.property.empty()) {
       if (!target.control) return JsonString(target.window->caption());
       const Control& c = *target.control;
-      return JsonString(c.kind() == ControlKind::TextBox ? c.text() : c.caption());
+      return JsonString(c.kind() == ControlKind::TextBox ? ShownText(c) : c.caption());
     }
     const std::string_view p = target.property;
     auto is = [&](std::string_view name) { return EqualsIgnoringCase(p, name); };
@@ -418,7 +425,7 @@ class ScriptInterpreter::Commands {
       if (is("Top")) return JsonNumber(c.top());
       if (is("Width")) return JsonNumber(c.width());
       if (is("Height")) return JsonNumber(c.height());
-      if (is("Text")) return JsonString(c.text());
+      if (is("Text")) return JsonString(ShownText(c));
       if (is("Caption")) return JsonString(c.caption());
       if (c.surfaceIfAny()) return surfaceProperty(*c.surfaceIfAny(), p);
     } else {

@@ -4,7 +4,6 @@
 
 #include "app/model_page_sources.h"
 #include "app/startup.h"
-#include "platform/keyboard.h"
 
 namespace sylvandra {
 namespace {
@@ -13,24 +12,11 @@ namespace {
 constexpr double kHelpButtonSize = 300;
 constexpr double kHelpButtonMargin = 60;
 
-const ModelPageSource* SourceFor(std::string_view window) {
-  for (const ModelPageSource& source : ModelPageSources()) {
-    if (source.window == window) return &source;
-  }
-  return nullptr;
+// Asked once per window created; the names are the program's, fixed for its life.
+bool IsExerciseWindow(std::string_view window) {
+  static const std::vector<std::string> names = ExerciseWindowNames();
+  return std::find(names.begin(), names.end(), window) != names.end();
 }
-
-// A program with no one to answer it: the designed state of a window is read from a fresh copy
-// made in one.
-class QuietHost : public Host {
- public:
-  int messageBox(const std::string&, int, const std::string&) override { return 1; }
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-    return "";
-  }
-  void programEnded() override {}
-  void reportFailure(const Window&, const std::string&) override {}
-};
 
 bool Overlaps(const Rect& a, const Rect& b) {
   return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
@@ -63,34 +49,6 @@ Rect PlaceHelpButton(Window& window) {
           kHelpButtonSize};
 }
 
-// The comment's lines joined into paragraphs that the page wraps to its width; a blank line
-// ends a paragraph, and an indented line (an equation, a table row) keeps a line of its own.
-std::string Reflow(std::string_view text) {
-  std::string page;
-  bool inParagraph = false;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    if (line.empty()) {
-      page += inParagraph ? "\r\n\r\n" : "\r\n";
-      inParagraph = false;
-    } else if (line.front() == ' ') {
-      if (inParagraph) page += "\r\n";
-      page += std::string(line) + "\r\n";
-      inParagraph = false;
-    } else {
-      if (inParagraph) page += ' ';
-      page += line;
-      inParagraph = true;
-    }
-  }
-  if (inParagraph) page += "\r\n";
-  return page;
-}
-
 }  // namespace
 
 ModelPage::ModelPage(Program& program)
@@ -100,10 +58,10 @@ ModelPage::ModelPage(Program& program)
 }
 
 bool ModelPage::showFor(const Window& exercise) {
-  const std::string text = ModelPageText(exercise);
-  if (text.empty()) return false;
+  const std::string_view page = ModelPageMarkdown(exercise.name());
+  if (page.empty()) return false;
   setCaption("How the model works: " + exercise.caption());
-  Text.setText(text);
+  Text.setText(std::string(page));
   setVisible(true);
   return true;
 }
@@ -112,27 +70,13 @@ void ModelPage::Return_Click() {
   setVisible(false);
 }
 
-std::string ModelPageText(const Window& exercise) {
-  const ModelPageSource* source = SourceFor(exercise.name());
-  if (!source) return "";
-  std::string page = exercise.caption() + "\r\n\r\n" + Reflow(source->text);
-  // The fields as designed: a fresh copy of the window, before anyone has typed in it.
-  QuietHost host;
-  Program scratch(host);
-  RegisterWindows(scratch);
-  const Window& designed = scratch.form(exercise.name());
-  std::string fields;
-  for (const auto& control : designed.controls()) {
-    if (control->kind() != ControlKind::TextBox || !IsInputStop(*control)) continue;
-    const std::string& text = control->text();
-    fields += "  " + control->label() + ": " +
-              (text.find_first_not_of(' ') == std::string::npos ? std::string("(blank)") : text) +
-              "\r\n";
+std::string_view ModelPageMarkdown(std::string_view window) {
+  for (const ModelPageSource& source : ExercisePageSources()) {
+    if (source.window == window) return source.markdown;
   }
-  if (!fields.empty()) {
-    page += "\r\nThe fields of the window and their defaults:\r\n" + fields;
-  }
-  return page;
+  static const std::vector<std::string> game = GameWindowNames();
+  if (std::find(game.begin(), game.end(), window) != game.end()) return ForestGamePageSource();
+  return {};
 }
 
 void InstallModelPages(Program& program) {
@@ -141,7 +85,7 @@ void InstallModelPages(Program& program) {
     program.form<ModelPage>().showFor(window);
   };
   program.onWindowCreated = [&program](Window& window) {
-    if (!SourceFor(window.name())) return;
+    if (!IsExerciseWindow(window.name())) return;
     Control& button = window.addProgramButton("ModelHelp", "?", PlaceHelpButton(window));
     button.setLabel("How the model works");
     Window* exercise = &window;

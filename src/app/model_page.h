@@ -1,12 +1,14 @@
 // The page on how an exercise's model works, opened by F1 or the small "?" button of every
-// exercise window: the model's state variables, equations, units and parameters, then each
-// field the window asks for, named as the window labels it, with its designed default. The
-// text comes from the headers' own opening comments (model_page_sources.h), the field list
-// from the window itself.
+// exercise and game window: what the model represents, its equations with units, a table of the
+// window's inputs under their labels with their defaults, what to read in the results, things to
+// try and where the model simplifies. Each page is a Markdown file beside its window's header,
+// built into the program (model_page_sources.h); the page window holds the Markdown, which the
+// desktop renders and the script driver shows as plain text.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/program.h"
 #include "platform/window.h"
@@ -25,12 +27,13 @@ class ModelPage : public Window {
   Control& Text = addTextBox("Text", "", {120, 120, 9360, 6240})
                       .setMultiLine(true)
                       .setLocked(true)
+                      .setMarkdown(true)
                       .setLabel("How the model works");
   Control& Return = addButton("Return", "Return", {8040, 6480, 1440, 375});
 };
 
-// The page text of an exercise window ("" when it has none).
-std::string ModelPageText(const Window& exercise);
+// The Markdown page of a window; empty where the window has none (yet).
+std::string_view ModelPageMarkdown(std::string_view window);
 // Gives every exercise window its "?" button and F1 its page.
 void InstallModelPages(Program& program);
 

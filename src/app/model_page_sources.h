@@ -1,6 +1,5 @@
-// The text behind each exercise's model page, written at build time from the comments that open
-// the window's header and the model headers it uses (cmake/model_pages.cmake): the comment a
-// developer reads beside the code is the page a student reads in the program.
+// The students' model pages as built into the program (cmake/embed_pages.cmake): the Markdown
+// file beside each exercise window's header, and the forest game's one page.
 #pragma once
 
 #include <string_view>
@@ -9,10 +8,12 @@
 namespace sylvandra {
 
 struct ModelPageSource {
-  std::string_view window;  // the exercise window's name
-  std::string_view text;    // its header's opening comment, then its models'
+  std::string_view window;    // the exercise window's name
+  std::string_view markdown;  // its page
 };
 
-const std::vector<ModelPageSource>& ModelPageSources();
+const std::vector<ModelPageSource>& ExercisePageSources();
+// Empty while the game has no page.
+std::string_view ForestGamePageSource();
 
 }  // namespace sylvandra

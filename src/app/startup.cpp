@@ -31,6 +31,37 @@ void RegisterWindows(Program& program) {
   RegisterGameWindows(program);
 }
 
+namespace {
+
+// A program no one answers, made only to list what a registration function registers.
+class QuietHost : public Host {
+ public:
+  int messageBox(const std::string&, int, const std::string&) override { return 1; }
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+    return "";
+  }
+  void programEnded() override {}
+  void reportFailure(const Window&, const std::string&) override {}
+};
+
+std::vector<std::string> NamesRegisteredBy(std::initializer_list<void (*)(Program&)> registers) {
+  QuietHost host;
+  Program program(host);
+  for (const auto registerWindows : registers) registerWindows(program);
+  return program.registeredWindows();
+}
+
+}  // namespace
+
+std::vector<std::string> ExerciseWindowNames() {
+  return NamesRegisteredBy({RegisterCarbonWaterWindows, RegisterBiogeochemWindows,
+                            RegisterPopulationWindows, RegisterGameWindows});
+}
+
+std::vector<std::string> GameWindowNames() {
+  return NamesRegisteredBy({RegisterGameWindows});
+}
+
 void StartProgram(Program& program) {
   RegisterWindows(program);
   InstallModelPages(program);

@@ -2,6 +2,9 @@
 // window is created until something touches it.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/program.h"
 
 namespace sylvandra {
@@ -10,6 +13,10 @@ namespace sylvandra {
 void RegisterShellWindows(Program& program);
 // Every window of the program, the shell's and the exercises'.
 void RegisterWindows(Program& program);
+// The windows a student works in, each with a model page: every exercise window, then every
+// window of the forest game (which share one page).
+std::vector<std::string> ExerciseWindowNames();
+std::vector<std::string> GameWindowNames();
 // Registers the windows and shows the main menu, as the desktop program starts.
 void StartProgram(Program& program);
 

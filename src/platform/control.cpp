@@ -31,7 +31,7 @@ void Control::remember() {
   window_.program().journal().keep(journalStamp_, [this] {
     return [this, before = Properties{label_, text_, caption_, rect_, value_, visible_, enabled_,
                                       locked_, backColor_, foreColor_, font_, alignment_,
-                                      multiLine_, border_, container_}] {
+                                      multiLine_, markdown_, border_, container_}] {
       label_ = before.label;
       text_ = before.text;
       caption_ = before.caption;
@@ -45,6 +45,7 @@ void Control::remember() {
       font_ = before.font;
       alignment_ = before.alignment;
       multiLine_ = before.multiLine;
+      markdown_ = before.markdown;
       border_ = before.border;
       container_ = before.container;
     };
@@ -199,6 +200,12 @@ Control& Control::setLocked(bool locked) {
 Control& Control::setMultiLine(bool multiLine) {
   remember();
   multiLine_ = multiLine;
+  return *this;
+}
+
+Control& Control::setMarkdown(bool markdown) {
+  remember();
+  markdown_ = markdown;
   return *this;
 }
 

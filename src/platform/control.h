@@ -59,6 +59,8 @@ class Control {
   // How messages name the field ("Foliar N"); the control's name unless set.
   const std::string& label() const { return label_.empty() ? name_ : label_; }
   Control& setLabel(std::string label);
+  // Whether the window gives the field a label of its own (else messages use its name).
+  bool labelled() const { return !label_.empty(); }
 
   // Text of a text field.
   const std::string& text() const { return text_; }
@@ -117,6 +119,10 @@ class Control {
   // Multi-line, word-wrapping text field.
   bool multiLine() const { return multiLine_; }
   Control& setMultiLine(bool multiLine);
+  // A locked multi-line field whose text is Markdown: the desktop renders it, the script
+  // driver shows its plain text (PlainTextFromMarkdown).
+  bool markdown() const { return markdown_; }
+  Control& setMarkdown(bool markdown);
   // Labels and pictures with a sunken border.
   bool border() const { return border_; }
   Control& setBorder(bool border);
@@ -162,7 +168,7 @@ class Control {
     Color backColor, foreColor;
     Font font;
     Alignment alignment;
-    bool multiLine, border;
+    bool multiLine, markdown, border;
     std::string container;
   };
   // Called before every change: the running handler's journal keeps the control as it was.
@@ -192,6 +198,7 @@ class Control {
   Font font_;
   Alignment alignment_ = Alignment::Left;
   bool multiLine_ = false;
+  bool markdown_ = false;
   bool border_ = false;
   std::string container_;
   std::unique_ptr<Surface> surface_;

@@ -15,6 +15,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextList>
+#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -245,7 +250,16 @@ void ControlView::createWidget(QWidget* parent, SurfaceCanvas::Transients transi
       break;
     }
     case ControlKind::TextBox:
-      if (control_.multiLine()) {
+      if (control_.markdown()) {
+        // A page to read: rendered, scrolled, its text selectable and copied, never typed over.
+        auto* browser = new QTextBrowser(parent);
+        browser->setOpenLinks(false);
+        browser->setTabChangesFocus(true);
+        browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        browser->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        markdownView_ = browser;
+        widget_ = browser;
+      } else if (control_.multiLine()) {
         auto* edit = new FieldTextEdit(parent);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit->setWordWrapMode(QTextOption::WordWrap);
@@ -402,6 +416,20 @@ void ControlView::syncText() {
   } else if (textEdit_) {
     const QString text = EditorText(control_.text());
     if (textEdit_->toPlainText() != text) textEdit_->setPlainText(text);
+  } else if (markdownView_ && shownMarkdown_ != control_.text()) {
+    shownMarkdown_ = control_.text();
+    markdownView_->setMarkdown(ToQString(shownMarkdown_));
+    // Half a line between paragraphs, headings and lists, so that the page reads in blocks;
+    // rows of a table and items of a list stay close.
+    const int gap = markdownView_->fontMetrics().height() / 2;
+    for (QTextBlock block = markdownView_->document()->begin(); block.isValid();
+         block = block.next()) {
+      QTextCursor cursor(block);
+      if (cursor.currentTable() || (block.textList() && block.next().textList())) continue;
+      QTextBlockFormat format = block.blockFormat();
+      format.setBottomMargin(gap);
+      cursor.setBlockFormat(format);
+    }
   }
 }
 
@@ -418,7 +446,7 @@ void ControlView::syncColors() {
   QPalette palette = widget_->palette();
   QPalette::ColorRole backRole = QPalette::Window;
   QPalette::ColorRole foreRole = QPalette::WindowText;
-  if (lineEdit_ || textEdit_) {
+  if (lineEdit_ || textEdit_ || markdownView_) {
     backRole = QPalette::Base;
     foreRole = QPalette::Text;
   } else if (control_.kind() == ControlKind::CommandButton) {

@@ -20,6 +20,7 @@ class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QTextBrowser;
 class QGroupBox;
 
 namespace sylvandra::ui {
@@ -80,6 +81,8 @@ class ControlView : public QObject {
   QLabel* label_ = nullptr;
   QLineEdit* lineEdit_ = nullptr;
   QPlainTextEdit* textEdit_ = nullptr;
+  QTextBrowser* markdownView_ = nullptr;
+  std::string shownMarkdown_;  // the text markdownView_ renders
   QGroupBox* frame_ = nullptr;
   PictureWidget* picture_ = nullptr;
   QRect scaledRect(const Rect& rect) const;

@@ -73,14 +73,6 @@ RecordedWindows FindRecordedWindows(Window& window) {
   return found;
 }
 
-QString FieldLabel(const Control& control) {
-  QString label = ToQString(control.label());
-  if (control.label() == control.name() && control.index() >= 0) {
-    label += QString("(%1)").arg(control.index());
-  }
-  return label;
-}
-
 // The window's input and result fields, in the order the window declares them.
 void CollectFields(const Window& window, std::vector<Entry>& inputs, std::vector<Entry>& results) {
   for (const auto& owned : window.controls()) {
@@ -88,7 +80,10 @@ void CollectFields(const Window& window, std::vector<Entry>& inputs, std::vector
     if (!control.visible()) continue;
     switch (control.kind()) {
       case ControlKind::TextBox: {
-        const Entry entry{FieldLabel(control), ToQString(control.text()).simplified()};
+        // A record names a field as the window shows it, never by its internal name; every
+        // field of an exercise window has its label (the model pages test checks it).
+        if (!control.labelled()) break;
+        const Entry entry{ToQString(control.label()), ToQString(control.text()).simplified()};
         (IsResultField(control) ? results : inputs).push_back(entry);
         break;
       }

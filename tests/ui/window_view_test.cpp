@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
+#include <QTextFrame>
 
 #include "ui/menu_bar_view.h"
 #include "ui/ui_fixture.h"
@@ -296,6 +298,48 @@ TEST_F(WindowViewTest, ClosingTheMainMenuEndsTheProgramAndHidesEveryWindow) {
   // After the end nothing reaches the program.
   WidgetOf<QPushButton>(lab.Run)->click();
   EXPECT_TRUE(lab.events.empty());
+}
+
+}  // namespace
+}  // namespace sylvandra::testing
+
+namespace sylvandra::testing {
+namespace {
+
+class PageWindow : public Window {
+ public:
+  static constexpr const char* kName = "PageWindow";
+  explicit PageWindow(Program& program)
+      : Window(program, kName, "Page", {1500, 3000, 6000, 4500}) {}
+  Control& Text = addTextBox("Text",
+                             "# Pools\n\nThe *pool* grows.\n\n| Input | Unit |\n|---|---|\n"
+                             "| Inputs | g/m² |\n",
+                             {120, 120, 5600, 3000})
+                      .setMultiLine(true)
+                      .setLocked(true)
+                      .setMarkdown(true)
+                      .setLabel("Page");
+};
+
+// A field holding Markdown is shown rendered, for reading only: a heading without its "#", the
+// emphasis without stars, the table as a table; its text can be selected.
+TEST_F(UiTest, AMarkdownFieldIsShownRenderedAndReadOnly) {
+  program().registerWindow<PageWindow>();
+  PageWindow& page = program().form<PageWindow>();
+  page.Show();
+  desktop().sync();
+  auto* browser = WidgetOf<QTextBrowser>(page.Text);
+  ASSERT_NE(browser, nullptr);
+  EXPECT_TRUE(browser->isReadOnly());
+  EXPECT_TRUE(browser->textInteractionFlags() & Qt::TextSelectableByMouse);
+  const QString shown = browser->toPlainText();
+  EXPECT_TRUE(shown.startsWith("Pools")) << shown.toStdString();
+  EXPECT_TRUE(shown.contains("The pool grows.")) << shown.toStdString();
+  EXPECT_NE(browser->document()->rootFrame()->childFrames().size(), 0) << "the table is a table";
+
+  page.Text.setText("# Fluxes\n");
+  desktop().sync();
+  EXPECT_EQ(browser->toPlainText().toStdString(), "Fluxes");
 }
 
 }  // namespace

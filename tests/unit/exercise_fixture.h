@@ -41,6 +41,21 @@ inline CatalogueRoute RouteTo(std::string_view window) {
   return {};
 }
 
+// Starts the program and opens the window named as a student does (chapter, then button); a
+// window the catalogue does not lead to is shown as it is.
+inline Window& OpenAsStudent(Program& program, const std::string& name) {
+  StartProgram(program);
+  const CatalogueRoute route = RouteTo(name);
+  Window& window = program.form(name);
+  if (route.row >= 0) {
+    program.click(program.form<A_Select>().Select(route.row));
+    program.click(program.form<A_Intro>().control(route.button));
+  } else {
+    window.Show();
+  }
+  return window;
+}
+
 template <class W>
 class ExerciseTest : public ::testing::Test {
  protected:

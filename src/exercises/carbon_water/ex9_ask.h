@@ -46,12 +46,15 @@ class EX9Ask : public Window {
 
   // Transfer rates, each switch after the rate it saturates.
   Control& AT = addTextBox("AT", "", {5640, 480, 735, 315}).setLabel("Atmosphere-Terrestrial");
-  Control& ATF = addTextBox("ATF", "N", {6720, 480, 375, 315}).setLabel("Change? (AT)");
+  Control& ATF =
+      addTextBox("ATF", "N", {6720, 480, 375, 315}).setLabel("Change? (Atmosphere-Terrestrial)");
   Control& TA = addTextBox("TA", "", {5640, 900, 735, 315}).setLabel("Terrestrial-Atmosphere");
-  Control& TAF = addTextBox("TAF", "N", {6720, 900, 375, 315}).setLabel("Change? (TA)");
+  Control& TAF =
+      addTextBox("TAF", "N", {6720, 900, 375, 315}).setLabel("Change? (Terrestrial-Atmosphere)");
   Control& ASO =
       addTextBox("ASO", "", {5640, 1320, 735, 315}).setLabel("Atmosphere-Shallow Oceans");
-  Control& ASOF = addTextBox("ASOF", "N", {6720, 1320, 375, 315}).setLabel("Change? (ASO)");
+  Control& ASOF = addTextBox("ASOF", "N", {6720, 1320, 375, 315})
+                      .setLabel("Change? (Atmosphere-Shallow Oceans)");
   Control& SOA =
       addTextBox("SOA", "", {5640, 1740, 735, 315}).setLabel("Shallow Oceans-Atmosphere");
   Control& SOB =
@@ -60,7 +63,8 @@ class EX9Ask : public Window {
       addTextBox("BSO", "", {5640, 2580, 735, 315}).setLabel("Ocean Biota-Shallow Oceans");
   Control& SODO =
       addTextBox("SODO", "", {5640, 3000, 735, 315}).setLabel("Shallow Oceans-Deep Oceans");
-  Control& SODOF = addTextBox("SODOF", "N", {6720, 3000, 375, 315}).setLabel("Change? (SODO)");
+  Control& SODOF = addTextBox("SODOF", "N", {6720, 3000, 375, 315})
+                       .setLabel("Change? (Shallow Oceans-Deep Oceans)");
   Control& DOSO =
       addTextBox("DOSO", "", {5640, 3420, 735, 315}).setLabel("Deep Oceans-Shallow Oceans");
   Control& BDO = addTextBox("BDO", "", {5640, 3840, 735, 315}).setLabel("Ocean Biota-Deep Oceans");
