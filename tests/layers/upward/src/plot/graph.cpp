@@ -3,4 +3,6 @@
 #include "shell/output_windows.h"
 
 // Calls the C library's exponential, which rounds differently from one platform to another.
-double Decay(double t) { return std::exp(-t); }
+double Decay(double t) {
+  return std::exp(-t);
+}

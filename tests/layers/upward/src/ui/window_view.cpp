@@ -3,4 +3,6 @@
 #include "app/startup.h"
 
 // Allowed: the desktop's drawing may use the C library's functions.
-double Angle(double y, double x) { return std::atan2(y, x); }
+double Angle(double y, double x) {
+  return std::atan2(y, x);
+}
