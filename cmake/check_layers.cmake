@@ -1,5 +1,7 @@
-# Keeps the house in order: no source file includes one from a room above its own, and Qt is
-# included only by the desktop front end and the tools.
+# Keeps the house in order: no source file includes one from a room above its own, Qt is
+# included only by the desktop front end and the tools, and the core calls no transcendental
+# function of the C library (they round differently from one platform to another; the core uses
+# those of platform/portable_math.h, the same bits on every build).
 #   cmake -DSOURCE_DIR=<project root> -P check_layers.cmake
 # Each room may include its own files and those of the rooms below it; rooms on one floor may
 # include each other. Every include that goes up is named with its file, and the check fails.
@@ -10,6 +12,8 @@ set(rooms src/platform src/plot/output src/plot src/shell src/exercises src/game
           tools web)
 set(floors 0 1 2 3 4 4 5 6 6 6)
 set(qt_rooms src/ui tools)
+set(front_rooms src/ui tools web)
+set(library_math "exp|expf|exp2|expm1|log|logf|log2|log10|log1p|pow|powf|sin|sinf|cos|cosf|tan|asin|acos|atan|atan2|hypot|sinh|cosh|tanh|cbrt")
 # Include paths start at src/ (`#include "plot/graph.h"`); any other is relative to the file.
 set(source_folders platform plot shell exercises game app ui)
 
@@ -70,6 +74,14 @@ foreach(source IN LISTS sources)
       endif()
     endif()
   endforeach()
+  if(NOT room IN_LIST front_rooms)
+    file(STRINGS "${SOURCE_DIR}/${source}" calls REGEX "std::(${library_math})[ \t]*\\(")
+    foreach(call IN LISTS calls)
+      string(REGEX MATCH "std::(${library_math})" called "${call}")
+      list(APPEND faults
+           "${source} calls ${called}: the core uses the functions of platform/portable_math.h")
+    endforeach()
+  endif()
 endforeach()
 
 list(LENGTH sources checked)
@@ -79,6 +91,6 @@ if(faults)
     message(NOTICE "${fault}")
   endforeach()
   list(LENGTH faults count)
-  message(FATAL_ERROR "${count} of the includes above go up a floor")
+  message(FATAL_ERROR "${count} faults above: includes that go up a floor or library calls")
 endif()
-message(STATUS "${checked} files checked: every include stays on its floor or goes down")
+message(STATUS "${checked} files checked: every include stays on its floor or goes down, and the core calls no library transcendental function")

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 #include "platform/program.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -129,7 +130,7 @@ std::optional<Readout> ReadOut(Window& window, double x, double y) {
   double best = kReadoutReach;
   for (const DrawnSeries& series : graph->series) {
     for (const DrawnPoint& point : series.points) {
-      const double distance = std::hypot(point.xTwips - x, point.yTwips - y);
+      const double distance = Hypot(point.xTwips - x, point.yTwips - y);
       if (distance > best || (nearest && distance == best)) continue;
       best = distance;
       nearest = Readout{series.name, point.x, point.value, point.xTwips, point.yTwips};

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 #include "platform/runtime_failure.h"
 
 namespace sylvandra {
@@ -19,7 +20,7 @@ std::string FixedWidth(double value, int width) {
 }  // namespace
 
 double TruncDec(double value, double places) {
-  const double factor = std::pow(10.0, places);
+  const double factor = Pow(10.0, places);
   return Int(value * factor) / factor;
 }
 
@@ -48,8 +49,8 @@ double Log10(double value) {
     throw RuntimeFailure("Log10: the logarithm of " + shown +
                          " is undefined (the number must be greater than 0)");
   }
-  const double ln10 = std::log(10.0);
-  return std::log(value) / ln10;
+  const double ln10 = Log(10.0);
+  return Log(value) / ln10;
 }
 
 double MaxOf(double a, double b) {

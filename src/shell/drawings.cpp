@@ -5,6 +5,7 @@
 #include <numbers>
 #include <vector>
 
+#include "platform/portable_math.h"
 #include "plot/output/drawing_marks.h"
 
 namespace sylvandra {
@@ -93,9 +94,8 @@ void DrawRays(std::vector<Mark>& marks, Point sun, double length, Color sky) {
   const Color ray = Blend(Rgb(255, 248, 200), sky, 0.55);
   for (int i = 0; i < 12; ++i) {
     const double angle = 2 * std::numbers::pi * i / 12 + 0.1;
-    marks.push_back(
-        LineMark(sun.x + 0.25 * length * std::cos(angle), sun.y + 0.25 * length * std::sin(angle),
-                 sun.x + length * std::cos(angle), sun.y + length * std::sin(angle), ray, 2));
+    marks.push_back(LineMark(sun.x + 0.25 * length * Cos(angle), sun.y + 0.25 * length * Sin(angle),
+                             sun.x + length * Cos(angle), sun.y + length * Sin(angle), ray, 2));
   }
 }
 
@@ -111,30 +111,30 @@ void DrawCrown(std::vector<Mark>& marks, Point centre, double rx, double ry, Poi
     for (int i = 0; i < clumps; ++i) {
       const double angle = scatter.between(0, 2 * std::numbers::pi);
       const double reach = std::sqrt(scatter.next()) * (1.0 - 0.12 * layer);
-      const double x = centre.x + rx * reach * std::cos(angle);
-      const double y = centre.y + ry * reach * std::sin(angle);
+      const double x = centre.x + rx * reach * Cos(angle);
+      const double y = centre.y + ry * reach * Sin(angle);
       // How much of this clump faces the sun: 0 at the far side, 1 at the near side.
       const double facing = std::clamp(
           0.5 + ((x - centre.x) * (sun.x - centre.x) + (y - centre.y) * (sun.y - centre.y)) /
-                    (2 * rx * std::hypot(sun.x - centre.x, sun.y - centre.y)) * 1.6,
+                    (2 * rx * Hypot(sun.x - centre.x, sun.y - centre.y)) * 1.6,
           0.0, 1.0);
       const double radius = scatter.between(0.09, 0.15) * rx;
       const Color base = Blend(shade, mid, 0.3 + 0.25 * layer);
       marks.push_back(FilledCircle(x, y, radius, base));
       // The clump's sunlit cap, offset towards the sun.
-      const double toSun = std::atan2(sun.y - y, sun.x - x);
+      const double toSun = Atan2(sun.y - y, sun.x - x);
       const double offset = radius * 0.35;
-      marks.push_back(FilledCircle(x + offset * std::cos(toSun), y + offset * std::sin(toSun),
-                                   radius * 0.6, Blend(base, lit, facing * (0.4 + 0.2 * layer))));
+      marks.push_back(FilledCircle(x + offset * Cos(toSun), y + offset * Sin(toSun), radius * 0.6,
+                                   Blend(base, lit, facing * (0.4 + 0.2 * layer))));
     }
   }
   // Glints of the sun through gaps in the foliage, most of them on the sun's side.
   for (int i = 0; i < 40; ++i) {
     const double angle = scatter.between(-2.4, 0.6);
     const double reach = scatter.between(0.3, 0.95);
-    const double x = centre.x + rx * reach * std::cos(angle);
-    const double y = centre.y + ry * reach * std::sin(angle);
-    const double distance = std::hypot(x - sun.x, y - sun.y) / rx;
+    const double x = centre.x + rx * reach * Cos(angle);
+    const double y = centre.y + ry * reach * Sin(angle);
+    const double distance = Hypot(x - sun.x, y - sun.y) / rx;
     if (distance > 0.9) continue;
     marks.push_back(FilledCircle(x, y, scatter.between(10, 22),
                                  Blend(Rgb(255, 252, 225), Rgb(170, 200, 100), distance)));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/portable_math.h"
 #include "plot/utils.h"
 
 namespace sylvandra {
@@ -11,11 +12,11 @@ double Thousandths(double value) {
 }
 
 double BufferedAluminium(double h) {
-  return std::pow(10.0, 8.75) * std::pow(h, 3) * 1000000;
+  return Pow(10.0, 8.75) * Pow(h, 3) * 1000000;
 }
 
 double BufferedBicarbonate(double h, double pCO2) {
-  return ((std::pow(10.0, -7.81) * pCO2) / h) * 1000000;
+  return ((Pow(10.0, -7.81) * pCO2) / h) * 1000000;
 }
 
 }  // namespace sylvandra

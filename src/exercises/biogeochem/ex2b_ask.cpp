@@ -6,6 +6,7 @@
 #include "exercises/biogeochem/buffering_pictures.h"
 #include "exercises/biogeochem/concentration_model.h"
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 #include "platform/runtime_failure.h"
 
 namespace sylvandra {
@@ -63,7 +64,7 @@ void Ex2bAsk::Calculate_Click() {
   // A pCO2 that is not a number is refused as typed, also before a pH is chosen.
   RequireNumbers({&pCO2});
   if (pH.text().empty()) return;
-  const double h = std::pow(10.0, -pH.number());
+  const double h = Pow(10.0, -pH.number());
   const double aluminium = BufferedAluminium(h);
   if (!std::isfinite(aluminium)) throw pH.failure("gives too much aluminium to compute");
   const bool withBicarbonate = !pCO2.text().empty();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 #include "plot/utils.h"
 
 namespace sylvandra {
@@ -49,7 +50,7 @@ NitrogenRun RunNitrogenModel(const NitrogenInputs& in) {
       fraction = available == 0 ? 0.0F : Single(static_cast<double>(potential) / available);
     } else {
       fraction = 1.0F;
-      k = Single(0.7 * std::pow(static_cast<double>(available) / potential - 0.4, 4));
+      k = Single(0.7 * Pow(static_cast<double>(available) / potential - 0.4, 4));
     }
     const float uptake = Single(static_cast<double>(available) * fraction);
     veg = Single(static_cast<double>(veg) + uptake);
@@ -85,7 +86,7 @@ SeriesValues NitrogenScales(const SeriesData& series) {
     for (int y = 1; y <= kNitrogenYears; ++y) top = MaxOf(series[i][y], top);
     top *= 1.1;
     if (top <= 1) top = 1;
-    const double unit = std::pow(10.0, Int(Log10(top)));
+    const double unit = Pow(10.0, Int(Log10(top)));
     scales[i] = unit * (Int(top / unit) + 1);
   }
   scales[6] = scales[7] = scales[8] = scales[5];

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 #include "plot/utils.h"
 
 namespace sylvandra {
@@ -68,7 +69,7 @@ WatershedRun RunWatershedModel(WatershedPools& pools, const WatershedInputs& in)
 
     std::array<double, 6> W{};
     for (int i = 1; i <= 5; ++i) W[i] = in.weathering * pools.Wb[i];
-    const double g = std::pow(B / 0.25, 4);
+    const double g = Pow(B / 0.25, 4);
     W[1] += g;
     W[5] += g;
 
@@ -145,7 +146,7 @@ SeriesValues WatershedScales(const SeriesData& series) {
   }
   top = 1.1 * top;
   if (top <= 1) top = 1;
-  const double unit = std::pow(10.0, Int(Log10(top)));
+  const double unit = Pow(10.0, Int(Log10(top)));
   top = (Int(top / unit) + 1) * unit;
   for (int i = 2; i <= 6; ++i) M[i] = top + i * top / 100;
   for (int i = 7; i <= 8; ++i) {

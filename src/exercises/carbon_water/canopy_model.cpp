@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "exercises/carbon_water/photosynthesis_model.h"
+#include "platform/portable_math.h"
 #include "plot/utils.h"
 
 namespace sylvandra {
@@ -58,7 +59,7 @@ std::vector<CanopyLayer> BuildCanopy(double par, double waterCost,
   std::vector<CanopyLayer> layers;
   for (size_t i = 0; i < species.size(); ++i) {
     const CanopySpecies& s = CanopySpeciesTable()[static_cast<size_t>(species[i])];
-    const double light = par * std::exp(-0.6 * static_cast<double>(i));
+    const double light = par * Exp(-0.6 * static_cast<double>(i));
     CanopyLayer layer;
     layer.species = species[i];
     layer.potential = s.maxPsn * light / (light + s.lightHalfSat) * 1.15;

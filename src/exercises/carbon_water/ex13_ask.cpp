@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 #include "platform/runtime_failure.h"
 #include "plot/graph.h"
 #include "plot/output/output_windows.h"
@@ -178,7 +179,7 @@ void EX13Ask::Command3_Click() {
   plot.PlotY[1][1] = 0;
   for (int i = 1; i <= kWaterFlowLastHour; ++i) {
     plot.PlotX[i + 1] = i;
-    plot.PlotY[1][i + 1] = std::sin(i * 7.5 * 3.1416 / 180);
+    plot.PlotY[1][i + 1] = Sin(i * 7.5 * 3.1416 / 180);
   }
   // The extremes widen over the first four series, whatever the record holds in the other three;
   // only the sine is drawn.

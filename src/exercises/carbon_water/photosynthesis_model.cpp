@@ -2,16 +2,17 @@
 
 #include <cmath>
 
+#include "platform/portable_math.h"
 #include "plot/utils.h"
 
 namespace sylvandra {
 
 double SpecificLeafArea(double foliarN) {
-  return std::pow(10.0, 1.85 * Log10(foliarN) - 0.2);
+  return Pow(10.0, 1.85 * Log10(foliarN) - 0.2);
 }
 
 double PhotosyntheticCapacity(double foliarN) {
-  return std::pow(10.0, 0.0167 + 1.5 * Log10(foliarN)) * 12 / 1000;
+  return Pow(10.0, 0.0167 + 1.5 * Log10(foliarN)) * 12 / 1000;
 }
 
 double LightHalfSaturation(double foliarN) {
@@ -43,7 +44,7 @@ double LeafTranspiration(double netPhotosynthesis, double waterUseEfficiency) {
 }
 
 double SaturationVapourPressure(double temperature) {
-  return 0.61078 * std::exp(17.26939 * temperature / (temperature + 237.3));
+  return 0.61078 * Exp(17.26939 * temperature / (temperature + 237.3));
 }
 
 }  // namespace sylvandra

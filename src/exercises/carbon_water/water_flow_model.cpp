@@ -4,6 +4,7 @@
 
 #include "exercises/carbon_water/photosynthesis_model.h"
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 #include "plot/utils.h"
 
 namespace sylvandra {
@@ -28,10 +29,10 @@ HourlyClimate DayClimate(double parMax, double tMax, double tMin) {
   for (int h = 0; h <= kWaterFlowLastHour; ++h) {
     double angle = (h - 3) * 7.5 * kPi / 180;
     if (h < 3) angle = (h + 21) * 7.5 * kPi / 180;
-    climate.HourTemp[h] = tMin + (tMax - tMin) * std::sin(angle);
+    climate.HourTemp[h] = tMin + (tMax - tMin) * Sin(angle);
     climate.HourVPD[h] =
         SaturationVapourPressure(climate.HourTemp[h]) - SaturationVapourPressure(tMin);
-    climate.HourPAR[h] = (5 < h && h < 19) ? parMax * std::sin((h - 6) * 15 * kPi / 180) : 0;
+    climate.HourPAR[h] = (5 < h && h < 19) ? parMax * Sin((h - 6) * 15 * kPi / 180) : 0;
   }
   return climate;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/portable_math.h"
+
 namespace sylvandra {
 namespace {
 
@@ -64,7 +66,7 @@ std::vector<MooseYear> RunMooseWolves(const MooseParameters& p,
       Mm = Mm + E - p.mooseRespiration * (Ma + Mc);
       Mw = MeanOver(Mm, Ma + Mc);
 
-      const double d = std::min(std::exp(-3 * c) * F(), 0.95);
+      const double d = std::min(Exp(-3 * c) * F(), 0.95);
       Mc *= 1 - d;
       Ma *= 1 - d;
       Mm *= 1 - d;
@@ -119,7 +121,7 @@ std::vector<MooseYear> RunMooseWolves(const MooseParameters& p,
         Wn = 0;
       }
 
-      const double dw = std::min(std::exp(-2.3 * cw) * F(), 0.95);
+      const double dw = std::min(Exp(-2.3 * cw) * F(), 0.95);
       Wn *= 1 - dw;
       Wm *= 1 - dw;
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 
 namespace sylvandra {
 namespace {
@@ -39,7 +40,7 @@ void InitialiseStand(HardwoodStand& stand, const StandDraw& rnd) {
 
 void KillTrees(HardwoodStand& stand, const SpeciesTraits& traits, const StandDraw& rnd) {
   auto survives = [&](int species) {
-    const float p = Single(std::exp(std::log(0.1) / traits.longevity[species]));
+    const float p = Single(Exp(Log(0.1) / traits.longevity[species]));
     return !(p < rnd());
   };
   ForEachCell([&](int i, int j) {

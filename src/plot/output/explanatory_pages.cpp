@@ -5,6 +5,7 @@
 
 #include "platform/color.h"
 #include "platform/conversions.h"
+#include "platform/portable_math.h"
 #include "plot/output/drawing_marks.h"
 #include "plot/output/page_layout.h"
 
@@ -18,28 +19,28 @@ constexpr Color kHeadingColor = Rgb(0, 64, 32);
 
 // A logistic rise, 0 at the start and 100 % in year 200.
 double WoodPercent(double year) {
-  auto g = [](double t) { return 1.0 / (1.0 + std::exp(-(t - 80.0) / 14.0)); };
+  auto g = [](double t) { return 1.0 / (1.0 + Exp(-(t - 80.0) / 14.0)); };
   return 100.0 * g(year) / g(200.0);
 }
 double SoilCarbonPercent(double year) {
-  auto g = [](double t) { return 0.55 + 0.45 * (1.0 - std::exp(-t / 70.0)); };
+  auto g = [](double t) { return 0.55 + 0.45 * (1.0 - Exp(-t / 70.0)); };
   return 100.0 * g(year) / g(200.0);
 }
 double LitterPercent(double year) {
-  return 100.0 * (1.0 - std::exp(-year / 20.0)) / (1.0 - std::exp(-10.0));
+  return 100.0 * (1.0 - Exp(-year / 20.0)) / (1.0 - Exp(-10.0));
 }
 // Peaks in year 60, then declines as the stand matures.
 double UptakePercent(double year) {
-  return 100.0 * (year / 60.0) * std::exp(1.0 - year / 60.0);
+  return 100.0 * (year / 60.0) * Exp(1.0 - year / 60.0);
 }
 // A low background loss and a pulse after the disturbance in year 150.
 double NitrateLossPercent(double year) {
   if (year < 150.0) return 8.0;
-  return 8.0 + 92.0 * std::exp(-(year - 150.0) / 9.5);
+  return 8.0 + 92.0 * Exp(-(year - 150.0) / 9.5);
 }
 double ProductionPercent(double year) {
-  if (year < 90.0) return 100.0 * std::exp(-std::pow((year - 90.0) / 45.0, 2.0));
-  return 70.0 + 30.0 * std::exp(-std::pow((year - 90.0) / 45.0, 2.0));
+  if (year < 90.0) return 100.0 * Exp(-Pow((year - 90.0) / 45.0, 2.0));
+  return 70.0 + 30.0 * Exp(-Pow((year - 90.0) / 45.0, 2.0));
 }
 
 constexpr DemoSeries kSeries[kDemoSeriesCount] = {
