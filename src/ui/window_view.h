@@ -29,6 +29,7 @@
 namespace sylvandra::ui {
 
 class ControlView;
+class DrawingAlternative;
 class EventSink;
 class MenuBarView;
 
@@ -105,6 +106,8 @@ class WindowView : public QWidget {
   // Height of the menu bar in pixels (0 without one); the client area starts below it.
   int menuHeight_ = 0;
   QWidget* client_ = nullptr;
+  // Stands for the drawing in the accessibility tree (desktop only).
+  DrawingAlternative* drawing_ = nullptr;
   std::optional<Rect> appliedRect_;
   std::string appliedCaption_;
   std::uint64_t appliedRaises_ = 0;
