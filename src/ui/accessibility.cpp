@@ -2,8 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <algorithm>
+#include <vector>
 
 #include "platform/control.h"
 #include "platform/shown_label.h"
@@ -42,6 +44,39 @@ class AccessibleActivatable : public QAccessibleWidget {
 
  private:
   Activatable& activatable_;
+};
+
+class AccessibleLayout : public QAccessibleWidget {
+ public:
+  explicit AccessibleLayout(QWidget* widget)
+      : QAccessibleWidget(widget, widget->isWindow() ? QAccessible::Window : QAccessible::Client) {}
+
+  int childCount() const override { return static_cast<int>(ordered().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const std::vector<QWidget*> children = ordered();
+    if (index < 0 || index >= static_cast<int>(children.size())) return nullptr;
+    return QAccessible::queryAccessibleInterface(children[static_cast<size_t>(index)]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (!child) return -1;
+    const std::vector<QWidget*> children = ordered();
+    const auto found = std::find(children.begin(), children.end(), child->object());
+    return found == children.end() ? -1 : static_cast<int>(found - children.begin());
+  }
+
+ private:
+  std::vector<QWidget*> ordered() const {
+    std::vector<QWidget*> children;
+    for (QObject* object : widget()->children()) {
+      auto* child = qobject_cast<QWidget*>(object);
+      if (child && !child->isWindow() && !qobject_cast<QMenu*>(child)) children.push_back(child);
+    }
+    std::stable_sort(children.begin(), children.end(), [](const QWidget* a, const QWidget* b) {
+      if (a->y() != b->y()) return a->y() < b->y();
+      return a->x() < b->x();
+    });
+    return children;
+  }
 };
 
 // An option button. The model decides which option of a group is chosen, so the toolkit's
@@ -102,6 +137,9 @@ class AccessibleDrawing : public QAccessibleWidget {
 QAccessibleInterface* ProgramWidgets(const QString&, QObject* object) {
   if (auto* drawing = dynamic_cast<DrawingAlternative*>(object)) {
     return new AccessibleDrawing(drawing);
+  }
+  if (dynamic_cast<ReadInLayoutOrder*>(object)) {
+    if (auto* widget = qobject_cast<QWidget*>(object)) return new AccessibleLayout(widget);
   }
   if (auto* option = qobject_cast<QRadioButton*>(object)) return new AccessibleOption(option);
   // A caption nobody can press is plain text, as the toolkit shows it.

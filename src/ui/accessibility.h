@@ -19,6 +19,13 @@ namespace sylvandra::ui {
 // Makes these known to Qt's accessibility; once is enough, more is harmless.
 void InstallAccessibility();
 
+// A window or client area whose controls a reader meets in the order they are laid out on the
+// screen (top to bottom, then left to right), not the order they were made in.
+class ReadInLayoutOrder {
+ public:
+  virtual ~ReadInLayoutOrder() = default;
+};
+
 // A widget showing a control that a person activates though it is not a button.
 class Activatable {
  public:

@@ -44,7 +44,7 @@ bool SameRect(const Rect& a, const Rect& b) {
 }
 
 // The client area of a window with a menu bar: paints the window's drawing under its controls.
-class ClientArea : public QWidget {
+class ClientArea : public QWidget, public ReadInLayoutOrder {
  public:
   ClientArea(QWidget* parent, std::function<void(QPainter&)> paint)
       : QWidget(parent), paint_(std::move(paint)) {

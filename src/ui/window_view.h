@@ -24,16 +24,16 @@
 #include <vector>
 
 #include "platform/window.h"
+#include "ui/accessibility.h"
 #include "ui/surface_painter.h"
 
 namespace sylvandra::ui {
 
 class ControlView;
-class DrawingAlternative;
 class EventSink;
 class MenuBarView;
 
-class WindowView : public QWidget {
+class WindowView : public QWidget, public ReadInLayoutOrder {
  public:
   enum class Mode { Desktop, Image };
 
