@@ -81,22 +81,38 @@ def wait_for(what, probe):
 
 
 def start_xvfb(processes):
+    # Away from the low numbers the other display tests take; a number in use makes the server
+    # end: try the next.
+    first = 200 + os.getpid() % 500
+    for number in range(first, first + 5):
+        display = try_xvfb(processes, number)
+        time.sleep(0.5)
+        if display and processes[-1].poll() is None and os.path.exists(
+                "/tmp/.X11-unix/X" + display[1:]):
+            return display
+    fail("Xvfb did not stay up on a display of its own")
+
+
+# -noreset: the bus launcher's brief connection must not make the server reset just as the
+# program connects.
+def try_xvfb(processes, number):
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        ["Xvfb", ":%d" % number, "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+         "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stderr=subprocess.DEVNULL)
     processes.append(server)
     os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
+    announced = b""
+    while not announced.endswith(b"\n"):
         chunk = os.read(read_end, 16)
         if not chunk:
             break
-        number += chunk
+        announced += chunk
     os.close(read_end)
-    if not number.strip():
-        fail("Xvfb did not start")
-    return ":" + number.decode().strip()
+    if not announced.strip():
+        return None
+    return ":" + announced.decode().strip()
 
 
 def inner(program):
