@@ -25,8 +25,10 @@
 #include <functional>
 
 #include "platform/program.h"
+#include "platform/shown_label.h"
 #include "platform/text_wrap.h"
 #include "platform/window.h"
+#include "ui/accessibility.h"
 #include "ui/event_sink.h"
 #include "ui/qt_conversions.h"
 
@@ -50,10 +52,15 @@ void DrawFocusMark(QPainter& painter, const QRect& area) {
 // A label that reports a click (mouse released over it after a press on it) and lays out its
 // caption with the program's own wrapping and line height, so captions that use runs of blanks
 // to place words come out as designed.
-class ClickLabel : public QLabel {
+class ClickLabel : public QLabel, public Activatable {
  public:
   ClickLabel(const Control& control, QWidget* parent) : QLabel(parent), control_(control) {}
   std::function<void()> onClick;
+
+  const Control& shownControl() const override { return control_; }
+  void activate() override {
+    if (onClick) onClick();
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
@@ -397,6 +404,11 @@ void ControlView::sync() {
     textEdit_->setReadOnly(control_.locked());
   }
   syncText();
+  if (lineEdit_ || textEdit_) {
+    // Read out with the field: the words shown beside it, which may change with the run.
+    const QString name = ToQString(ShownLabel(control_));
+    if (widget_->accessibleName() != name) widget_->setAccessibleName(name);
+  }
   if (button_ && button_->isCheckable() && button_->isChecked() != (control_.value() != 0)) {
     button_->setChecked(control_.value() != 0);
   }

@@ -28,6 +28,7 @@
 #include "plot/drawn_graph.h"
 #include "plot/graph_export.h"
 #include "plot/output/output_windows.h"
+#include "ui/accessibility.h"
 #include "ui/control_view.h"
 #include "ui/event_sink.h"
 #include "ui/menu_bar_view.h"
@@ -43,7 +44,7 @@ bool SameRect(const Rect& a, const Rect& b) {
 }
 
 // The client area of a window with a menu bar: paints the window's drawing under its controls.
-class ClientArea : public QWidget {
+class ClientArea : public QWidget, public ReadInLayoutOrder {
  public:
   ClientArea(QWidget* parent, std::function<void(QPainter&)> paint)
       : QWidget(parent), paint_(std::move(paint)) {
@@ -106,6 +107,10 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
       canvas_.draw(painter);
     });
     client_->move(0, menuHeight_);
+  }
+  if (mode == Mode::Desktop) {
+    InstallAccessibility();
+    drawing_ = new DrawingAlternative(window, client_);
   }
   // Frames lie under the controls placed on them; the rest stack in declaration order.
   for (const auto& control : window.controls()) {
@@ -285,6 +290,7 @@ void WindowView::syncGeometry() {
   setGeometry(client);
   const double scale = viewScale();
   for (const auto& control : controls_) control->setScale(scale);
+  if (drawing_) drawing_->setGeometry(QRect(QPoint(0, 0), client_->size()));
 }
 
 void WindowView::syncVisibility() {
@@ -378,6 +384,7 @@ void WindowView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const double scale = viewScale();
   for (const auto& control : controls_) control->setScale(scale);
+  if (drawing_) drawing_->setGeometry(QRect(QPoint(0, 0), client_->size()));
 }
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {

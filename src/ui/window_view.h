@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "platform/window.h"
+#include "ui/accessibility.h"
 #include "ui/surface_painter.h"
 
 namespace sylvandra::ui {
@@ -32,7 +33,7 @@ class ControlView;
 class EventSink;
 class MenuBarView;
 
-class WindowView : public QWidget {
+class WindowView : public QWidget, public ReadInLayoutOrder {
  public:
   enum class Mode { Desktop, Image };
 
@@ -105,6 +106,8 @@ class WindowView : public QWidget {
   // Height of the menu bar in pixels (0 without one); the client area starts below it.
   int menuHeight_ = 0;
   QWidget* client_ = nullptr;
+  // Stands for the drawing in the accessibility tree (desktop only).
+  DrawingAlternative* drawing_ = nullptr;
   std::optional<Rect> appliedRect_;
   std::string appliedCaption_;
   std::uint64_t appliedRaises_ = 0;
