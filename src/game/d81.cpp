@@ -4,7 +4,7 @@
 
 namespace sylvandra {
 
-D81::D81(Program& program) : Window(program, kName, "Demonstration #81", {3000, 1800, 5400, 2280}) {
+D81::D81(Program& program) : Window(program, kName, "Demonstration #81", {3000, 1800, 7320, 3480}) {
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
 }

@@ -8,8 +8,6 @@
 // With SYLVANDRA_STARTUP_PROBE set, the program prints how long after the start of the process
 // the main menu was first painted and quits; when the variable names a .png file, the screen
 // is saved there first (to check what a person would see).
-#include <unistd.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -20,11 +18,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,30 +30,12 @@
 #include "platform/program.h"
 #include "script_host.h"
 #include "ui/desktop.h"
+#include "ui/process_clock.h"
 #include "ui/qt_host.h"
+#include "ui/startup_style.h"
 #include "ui/window_view.h"
 
 namespace {
-
-// Milliseconds since the kernel started this process.
-double MsSinceProcessStart() {
-  std::ifstream stat("/proc/self/stat");
-  std::string content((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-  const auto close = content.rfind(')');
-  if (close == std::string::npos) return -1;
-  // Field 22 (starttime, clock ticks since boot) counted from field 3, just after the name.
-  const char* field = content.c_str() + close + 2;
-  for (int i = 3; i < 22; ++i) {
-    field = std::strchr(field, ' ');
-    if (!field) return -1;
-    ++field;
-  }
-  const double startTicks = std::strtod(field, nullptr);
-  timespec now{};
-  clock_gettime(CLOCK_BOOTTIME, &now);
-  const double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-  return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
 
 // Reports the first paint of any window, then quits.
 class StartupProbe : public QObject {
@@ -73,7 +49,8 @@ class StartupProbe : public QObject {
       done_ = true;
       // Measured once the paint has been handled and flushed.
       QTimer::singleShot(0, [this] {
-        std::fprintf(stderr, "first paint %.0f ms after process start\n", MsSinceProcessStart());
+        std::fprintf(stderr, "first paint %.0f ms after process start\n",
+                     sylvandra::ui::MsSinceProcessStart());
         if (!screenshot_.empty()) {
           QTimer::singleShot(500, [this] {
             QGuiApplication::primaryScreen()->grabWindow(0).save(
@@ -139,6 +116,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QStringLiteral("Sylvandra"));
   QCoreApplication::setApplicationName(QStringLiteral("Laboratory Exercises for Sylvandra"));
   application.setQuitOnLastWindowClosed(false);
+  // Owned by the application once set.
+  QApplication::setStyle(new sylvandra::ui::DesktopStyle);
 
   std::unique_ptr<StartupProbe> probe;
   if (const char* value = std::getenv("SYLVANDRA_STARTUP_PROBE")) {

@@ -1,8 +1,11 @@
 #include "ui/menu_bar_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/program.h"
 #include "ui/event_sink.h"
@@ -52,6 +55,24 @@ int MenuBarView::height() const {
 
 void MenuBarView::setWidth(int width) {
   bar_->setGeometry(0, 0, width, height());
+}
+
+void MenuBarView::setZoom(double zoom) {
+  // The font the desktop gives this kind of widget, not one set on it before.
+  const auto zoomed = [zoom](const QWidget* widget) {
+    QFont font = QApplication::font(widget);
+    if (font.pointSizeF() > 0) {
+      font.setPointSizeF(font.pointSizeF() * zoom);
+    } else {
+      font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * zoom))));
+    }
+    return font;
+  };
+  bar_->setFont(zoomed(bar_));
+  // A menu is a window of its own, which takes no font from the bar.
+  for (QAction* action : bar_->actions()) {
+    if (QMenu* menu = action->menu()) menu->setFont(zoomed(menu));
+  }
 }
 
 void MenuBarView::sync() {

@@ -1,6 +1,6 @@
 // The menu bar of a window with menu items: a menu per top-level item, an entry per item placed
 // in a menu. Choosing an entry is a click on its control. sync() follows the items' captions,
-// visibility and enabled state.
+// visibility and enabled state. The bar and its menus are zoomed with the rest of the window.
 #pragma once
 
 #include <QObject>
@@ -26,6 +26,8 @@ class MenuBarView : public QObject {
 
   int height() const;
   void setWidth(int width);
+  // Shows the bar's and its menus' text `zoom` times the desktop's own menu font.
+  void setZoom(double zoom);
   void sync();
   QMenuBar* bar() const { return bar_; }
   // The action that shows the item (a menu's own action for a top-level item), or null.

@@ -131,6 +131,11 @@ WindowView::WindowView(Window& window, EventSink* sink, Mode mode)
 void WindowView::setZoom(double zoom) {
   if (mode_ != Mode::Desktop || zoom == zoom_) return;
   zoom_ = zoom;
+  if (menuBar_) {
+    menuBar_->setZoom(zoom_);
+    menuHeight_ = menuBar_->height();
+    client_->move(0, menuHeight_);
+  }
   appliedRect_.reset();
   sync();
   if (client_ != this) client_->update();

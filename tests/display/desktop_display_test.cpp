@@ -5,6 +5,8 @@
 // the server. Without Xvfb it is skipped.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -12,10 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "exercises/biogeochem/ex3_ask.h"
 #include "exercises/carbon_water/ex0_ask.h"
+#include "exercises/carbon_water/ex13_ask.h"
+#include "exercises/carbon_water/ex9_ask.h"
 #include "exercises/population/ex6_ask.h"
+#include "exercises/population/ex7_ask.h"
 #include "exercises/population/fire_model.h"
 #include "platform/color.h"
+#include "platform/keyboard.h"
+#include "plot/output/output_windows.h"
 #include "unit/exercise_fixture.h"
 
 // After the program's headers: Xlib's macros would clash with names there.
@@ -26,14 +34,18 @@ namespace {
 
 using xtest::kTwipsPerPixel;
 using xtest::ScreenPoint;
+using xtest::ScreenRect;
 using xtest::WaitFor;
 
 class DesktopOnXvfb : public ::testing::Test {
  protected:
   DesktopOnXvfb() : layout(host) { StartProgram(layout); }
 
+  // The screen the server shows (WIDTHxHEIGHTxDEPTH): one that shows the program at zoom 1.
+  virtual std::string screen() const { return "1024x768x24"; }
+
   void SetUp() override {
-    const std::string problem = x.start();
+    const std::string problem = x.start(screen());
     if (problem.find("not installed") != std::string::npos) {
       GTEST_SKIP() << problem << ": the desktop program is not tried under a real display";
     }
@@ -42,7 +54,7 @@ class DesktopOnXvfb : public ::testing::Test {
   }
 
   std::optional<ScreenPoint> WaitForWindow(const Window& window) {
-    const int clientHeight = static_cast<int>(window.height() / kTwipsPerPixel);
+    const int clientHeight = static_cast<int>(std::lround(window.height() / kTwipsPerPixel * zoom));
     return WaitFor<ScreenPoint>([&] { return x.shownWindow(window.caption(), clientHeight); });
   }
   bool WaitUntilHidden(const Window& window) {
@@ -53,7 +65,15 @@ class DesktopOnXvfb : public ::testing::Test {
         .has_value();
   }
   void ClickOn(ScreenPoint origin, const Control& control) {
-    x.clickOn(origin, control.left(), control.top(), control.width(), control.height());
+    x.clickOn(origin, control.left(), control.top(), control.width(), control.height(), zoom);
+  }
+  // Where a control of a window whose client area is at origin lies on the screen.
+  ScreenRect OnScreen(ScreenPoint origin, const Control& control) const {
+    const auto pixels = [this](double twips) {
+      return static_cast<int>(std::lround(twips / kTwipsPerPixel * zoom));
+    };
+    return {origin.x + pixels(control.left()), origin.y + pixels(control.top()),
+            pixels(control.width()), pixels(control.height())};
   }
 
   // Opens the window the way a student does: its chapter on the menu, then the introduction's
@@ -63,7 +83,9 @@ class DesktopOnXvfb : public ::testing::Test {
     if (route.row < 0) return std::nullopt;
     const auto menuAt = WaitForWindow(layout.form<A_Select>());
     if (!menuAt) return std::nullopt;
-    ClickOn(*menuAt, layout.form<A_Select>().Select(route.row));
+    // At the start of the chapter's row: an introduction still shown may cover the rest of it.
+    const Control& chapter = layout.form<A_Select>().Select(route.row);
+    x.clickOn(*menuAt, chapter.left(), chapter.top(), chapter.height(), chapter.height(), zoom);
     const auto introAt = WaitForWindow(layout.form<A_Intro>());
     if (!introAt) return std::nullopt;
     ClickOn(*introAt, layout.form<A_Intro>().control(route.button));
@@ -74,6 +96,8 @@ class DesktopOnXvfb : public ::testing::Test {
   testing::TestHost host;
   Program layout;
   xtest::XvfbSession x;
+  // How many times its designed size the program shows itself on this screen.
+  double zoom = 1;
 };
 
 TEST_F(DesktopOnXvfb, AChapterOpensItsExerciseWhoseRunDrawsTheGraph) {
@@ -196,6 +220,91 @@ TEST_F(DesktopOnXvfb, ClosingOrEscapeStopsALongFireRunAtTheEndOfAYear) {
   x.key(XK_Escape);
   EXPECT_TRUE(WaitUntilHidden(fire)) << "Escape during the run did not hide the window";
   EXPECT_TRUE(WaitUntilHidden(output)) << "Escape during the run did not hide the maps";
+}
+
+// A screen of today: the program zooms itself to a comfortable size.
+class DesktopOnWideXvfb : public DesktopOnXvfb {
+ protected:
+  std::string screen() const override { return "1920x1080x24"; }
+};
+
+TEST_F(DesktopOnWideXvfb, OutputWindowsLeaveTheExercisesButtonsAndResultsInSight) {
+  A_Select& menu = layout.form<A_Select>();
+  const auto menuRect = WaitFor<ScreenRect>([&] { return x.shownRect(menu.caption()); });
+  ASSERT_TRUE(menuRect) << "the main menu did not appear on " << x.display();
+  EXPECT_GE(menuRect->width, 0.4 * 1920) << "the main menu is too small for the screen";
+  // The zoom the program chose, in hundredths as it chooses it: 688 designed pixels wide.
+  zoom = std::round(menuRect->width / (menu.width() / kTwipsPerPixel) * 100) / 100;
+
+  struct Run {
+    const char* window;
+    std::vector<const char*> buttons;  // pressed in turn, with the window's defaults
+  };
+  const Run runs[] = {{EX9Ask::kName, {"Command1"}},
+                      {EX13Ask::kName, {"Execute"}},
+                      {Ex3Ask::kName, {"D21Sys1", "D21Run"}},
+                      {EX7Ask::kName, {"Command1"}}};
+  const char* const outputs[] = {outpt::kName, Outpt2::kName, outmap::kName};
+  for (const Run& run : runs) {
+    SCOPED_TRACE(run.window);
+    Window& exercise = layout.form(run.window);
+    const auto exerciseAt = OpenFromMenu(exercise);
+    ASSERT_TRUE(exerciseAt) << "the menu and the introduction did not open the window";
+    // The run in the headless copy first: how many boxes it asks, and which fields it leaves
+    // its results in.
+    const testing::CatalogueRoute route = testing::RouteTo(run.window);
+    layout.click(menu.Select(route.row));
+    layout.click(layout.form<A_Intro>().control(route.button));
+    const size_t boxesBefore = host.messages.size() + host.inputPrompts.size();
+    for (const char* button : run.buttons) layout.click(exercise.control(button));
+    ASSERT_TRUE(host.failures.empty()) << host.failures.front().message;
+    size_t boxes = host.messages.size() + host.inputPrompts.size() - boxesBefore;
+    for (const char* button : run.buttons) ClickOn(*exerciseAt, exercise.control(button));
+    // Every box (the hardwood stand's pauses and its end) takes its default, as in the copy.
+    for (; boxes > 0; --boxes) {
+      const auto box = WaitFor<::Window>([&]() -> std::optional<::Window> {
+        const std::vector<::Window> dialogs = x.shownDialogs();
+        if (dialogs.empty()) return std::nullopt;
+        return dialogs.back();
+      });
+      ASSERT_TRUE(box) << boxes << " boxes of the run did not appear";
+      x.focus(*box);
+      x.key(XK_Return);
+      ASSERT_TRUE(WaitFor<bool>([&]() -> std::optional<bool> {
+        const std::vector<::Window> shown = x.shownTopLevels();
+        if (std::find(shown.begin(), shown.end(), *box) != shown.end()) return std::nullopt;
+        return true;
+      })) << "Return did not close the box";
+    }
+    const auto shown =
+        WaitFor<std::vector<ScreenRect>>([&]() -> std::optional<std::vector<ScreenRect>> {
+          std::vector<ScreenRect> rects;
+          for (const char* name : outputs) {
+            if (const auto rect = x.shownRect(layout.form(name).caption())) rects.push_back(*rect);
+          }
+          if (rects.empty()) return std::nullopt;
+          return rects;
+        });
+    ASSERT_TRUE(shown) << "the run showed no output window";
+    for (const auto& control : exercise.controls()) {
+      const bool watched = control->visible() && (control->kind() == ControlKind::CommandButton ||
+                                                  IsResultField(*control));
+      if (!watched) continue;
+      for (const ScreenRect& output : *shown) {
+        EXPECT_FALSE(output.intersects(OnScreen(*exerciseAt, *control)))
+            << control->qualifiedName() << " lies under an output window";
+      }
+    }
+    // Return (Escape) hides the window; an output window it leaves is closed by hand, as a
+    // student closes one that lies over the menu.
+    x.focus(exercise.caption());
+    x.key(XK_Escape);
+    ASSERT_TRUE(WaitUntilHidden(exercise)) << "Escape did not hide the window";
+    for (const char* name : outputs) {
+      x.close(layout.form(name).caption());
+      ASSERT_TRUE(WaitUntilHidden(layout.form(name)));
+    }
+  }
 }
 
 }  // namespace

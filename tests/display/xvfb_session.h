@@ -39,6 +39,15 @@ struct ScreenPoint {
   int x = 0, y = 0;
 };
 
+// A rectangle on the screen, in pixels.
+struct ScreenRect {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool intersects(const ScreenRect& other) const {
+    return x < other.x + other.width && other.x < x + width && y < other.y + other.height &&
+           other.y < y + height;
+  }
+};
+
 inline std::optional<std::string> FindXvfb() {
   const char* path = std::getenv("PATH");
   std::string dirs = path ? path : "/usr/bin:/bin";
@@ -105,8 +114,9 @@ class XvfbSession {
     Stop(xvfb_);
   }
 
-  // Starts the server on a free display; an empty text when it runs, else why not.
-  std::string start() {
+  // Starts the server on a free display with a screen of `screen` (WIDTHxHEIGHTxDEPTH); an empty
+  // text when it runs, else why not.
+  std::string start(const std::string& screen = "1024x768x24") {
     const std::optional<std::string> xvfb = FindXvfb();
     if (!xvfb) return "Xvfb is not installed (apt-get install xvfb)";
     int fds[2];
@@ -118,7 +128,7 @@ class XvfbSession {
       const int devNull = open("/dev/null", O_WRONLY);
       if (devNull >= 0) dup2(devNull, STDERR_FILENO);
       const std::string fd = std::to_string(fds[1]);
-      execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+      execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
             "-nolisten", "tcp", static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -131,6 +141,9 @@ class XvfbSession {
     display_ = ":" + number;
     dpy_ = XOpenDisplay(display_.c_str());
     if (!dpy_) return "cannot open " + display_;
+    // A box may close between listing the windows and reading one: that window reads as gone
+    // instead of ending the test.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     int event, error, major, minor;
     if (!XTestQueryExtension(dpy_, &event, &error, &major, &minor))
       return "no XTEST on " + display_;
@@ -146,25 +159,53 @@ class XvfbSession {
 
   const std::string& display() const { return display_; }
 
-  // The shown top-level window with this title, or 0.
-  ::Window topLevel(const std::string& title) {
+  // The shown top-level windows, bottom to top.
+  std::vector<::Window> shownTopLevels() {
     ::Window root = DefaultRootWindow(dpy_), parent, *children = nullptr;
     unsigned count = 0;
-    ::Window found = 0;
-    if (!XQueryTree(dpy_, root, &root, &parent, &children, &count)) return found;
-    for (unsigned i = 0; i < count && !found; ++i) {
+    std::vector<::Window> shown;
+    if (!XQueryTree(dpy_, root, &root, &parent, &children, &count)) return shown;
+    for (unsigned i = 0; i < count; ++i) {
       XWindowAttributes attributes;
-      if (!XGetWindowAttributes(dpy_, children[i], &attributes) ||
-          attributes.map_state != IsViewable)
-        continue;
-      char* name = nullptr;
-      if (XFetchName(dpy_, children[i], &name) && name) {
-        if (title == name) found = children[i];
-        XFree(name);
-      }
+      if (XGetWindowAttributes(dpy_, children[i], &attributes) &&
+          attributes.map_state == IsViewable)
+        shown.push_back(children[i]);
     }
     if (children) XFree(children);
-    return found;
+    return shown;
+  }
+
+  // The shown top-level window with this title, or 0.
+  ::Window topLevel(const std::string& title) {
+    for (const ::Window window : shownTopLevels()) {
+      char* name = nullptr;
+      if (!XFetchName(dpy_, window, &name) || !name) continue;
+      const bool found = title == name;
+      XFree(name);
+      if (found) return window;
+    }
+    return 0;
+  }
+
+  // The shown boxes: top-level windows that belong to another window (a dialog).
+  std::vector<::Window> shownDialogs() {
+    std::vector<::Window> dialogs;
+    for (const ::Window window : shownTopLevels()) {
+      ::Window owner = 0;
+      if (XGetTransientForHint(dpy_, window, &owner) && owner) dialogs.push_back(window);
+    }
+    return dialogs;
+  }
+
+  // Where the shown window with this title lies on the screen, its menu bar included.
+  std::optional<ScreenRect> shownRect(const std::string& title) {
+    const ::Window window = topLevel(title);
+    XWindowAttributes attributes;
+    if (!window || !XGetWindowAttributes(dpy_, window, &attributes)) return std::nullopt;
+    int x = 0, y = 0;
+    ::Window child;
+    XTranslateCoordinates(dpy_, window, DefaultRootWindow(dpy_), 0, 0, &x, &y, &child);
+    return ScreenRect{x, y, attributes.width, attributes.height};
   }
 
   // The origin on the screen of the client area of the shown window with this title,
@@ -192,19 +233,21 @@ class XvfbSession {
   }
 
   // Clicks the middle of a control's rectangle (twips) on a window whose client area is at
-  // origin.
-  void clickOn(ScreenPoint origin, double left, double top, double width, double height) {
-    clickAt(origin.x + static_cast<int>((left + width / 2) / kTwipsPerPixel),
-            origin.y + static_cast<int>((top + height / 2) / kTwipsPerPixel));
+  // origin, shown `zoom` times its designed size.
+  void clickOn(ScreenPoint origin, double left, double top, double width, double height,
+               double zoom = 1) {
+    clickAt(origin.x + static_cast<int>((left + width / 2) / kTwipsPerPixel * zoom),
+            origin.y + static_cast<int>((top + height / 2) / kTwipsPerPixel * zoom));
   }
 
   // Gives the window the keyboard, as a window manager does when a person clicks into it.
   void focus(const std::string& title) {
-    if (const ::Window window = topLevel(title)) {
-      XSetInputFocus(dpy_, window, RevertToParent, CurrentTime);
-      XSync(dpy_, False);
-      std::this_thread::sleep_for(100ms);
-    }
+    if (const ::Window window = topLevel(title)) focus(window);
+  }
+  void focus(::Window window) {
+    XSetInputFocus(dpy_, window, RevertToParent, CurrentTime);
+    XSync(dpy_, False);
+    std::this_thread::sleep_for(100ms);
   }
 
   // Presses and releases a key, with Control held when asked.

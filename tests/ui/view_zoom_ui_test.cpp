@@ -1,9 +1,15 @@
 // The desktop's zoom: the factor a screen starts at, the person's steps and their keeping
 // across starts, and where an output window goes beside the window in use.
+#include <QMenu>
+#include <QMenuBar>
 #include <QRect>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 
+#include "app/startup.h"
+#include "shell/a_select.h"
+#include "ui/menu_bar_view.h"
 #include "ui/qt_conversions.h"
 #include "ui/ui_fixture.h"
 #include "ui/view_zoom.h"
@@ -111,6 +117,77 @@ TEST_F(ZoomedDesktopTest, TheChosenZoomIsKeptForTheNextDesktop) {
   EXPECT_DOUBLE_EQ(next.zoom(), 1);
   next.keepZoomIn(&settings);
   EXPECT_DOUBLE_EQ(next.zoom(), 1.1);
+}
+
+// The main menu's bar and its menus: their font's size in points, zoom 1 being the desktop's.
+struct MenuFonts {
+  double bar = 0;
+  std::vector<double> menus;
+};
+MenuFonts MenuFontsOf(ui::WindowView& view) {
+  MenuFonts fonts;
+  QMenuBar* bar = view.menuBar()->bar();
+  fonts.bar = bar->font().pointSizeF();
+  for (QAction* action : bar->actions()) {
+    if (action->menu()) fonts.menus.push_back(action->menu()->font().pointSizeF());
+  }
+  return fonts;
+}
+
+TEST_F(ZoomedDesktopTest, ZoomKeysZoomTheMenuBarTooAndTheLastZoomIsKeptForTheNextStart) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QSettings settings(dir.filePath("zoom.ini"), QSettings::IniFormat);
+  desktop().keepZoomIn(&settings);
+  StartProgram(program());
+  desktop().sync();
+  ui::WindowView& menu = ViewOf(program().form<A_Select>());
+  ASSERT_NE(menu.menuBar(), nullptr);
+  menu.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+  const double designed = QApplication::font(menu.menuBar()->bar()).pointSizeF();
+  ASSERT_GT(designed, 0);
+  const int designedHeight = menu.height();
+
+  struct Case {
+    Qt::Key key;
+    double zoom;
+  };
+  const Case cases[] = {
+      {Qt::Key_Plus, 1.1},                    // the step above 1
+      {Qt::Key_Equal, 1.25},                  // the same key without Shift
+      {Qt::Key_Minus, 1.1},  {Qt::Key_0, 1},  // the designed size
+      {Qt::Key_Plus, 1.1},   {Qt::Key_Plus, 1.25},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
+    QTest::keyClick(&menu, c.key, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(desktop().zoom(), c.zoom);
+    const MenuFonts fonts = MenuFontsOf(menu);
+    EXPECT_DOUBLE_EQ(fonts.bar, designed * c.zoom);
+    // The window's own menus and the desktop's View menu.
+    ASSERT_EQ(fonts.menus.size(), 2u);
+    for (double size : fonts.menus) EXPECT_DOUBLE_EQ(size, designed * c.zoom);
+    // The client area lies below the bar, however tall the bar has grown.
+    const QWidget* selectRow = WidgetOf<QWidget>(program().form<A_Select>().Select(0));
+    ASSERT_NE(selectRow, nullptr);
+    EXPECT_GE(selectRow->mapTo(&menu, QPoint(0, 0)).y(), menu.menuBar()->bar()->height());
+  }
+  // 7200 twips are 480 pixels, 600 at 1.25; the bar grows with its font.
+  EXPECT_GT(menu.height() - 600, designedHeight - 480);
+
+  // The next start, with the same settings, opens at the zoom left.
+  desktop().keepZoomIn(nullptr);
+  ui::QtHost host(std::make_unique<RecordingDialogs>());
+  Program next(host);
+  ui::Desktop nextDesktop(next);
+  nextDesktop.keepZoomIn(&settings);
+  StartProgram(next);
+  nextDesktop.sync();
+  EXPECT_DOUBLE_EQ(nextDesktop.zoom(), 1.25);
+  ui::WindowView* nextMenu = nextDesktop.view(next.form<A_Select>());
+  ASSERT_NE(nextMenu, nullptr);
+  EXPECT_DOUBLE_EQ(MenuFontsOf(*nextMenu).bar, designed * 1.25);
 }
 
 }  // namespace

@@ -53,6 +53,27 @@ class D81askTest : public testing::ExerciseTest<D81ask> {
   }
 };
 
+TEST_F(D81askTest, TheFirstWindowNamesWhatThePlayerWillSee) {
+  const std::string welcome = program.form<D81>().Label1.caption();
+  // The goal a game starts with, in dollars a year.
+  EXPECT_NE(welcome.find("$" + w().Goal.text() + " a year"), std::string::npos) << welcome;
+  // Every button, field caption and research item it names is on the game's windows as named.
+  const auto shown = [&](const std::string& caption) {
+    for (Window* window :
+         {static_cast<Window*>(&w()), static_cast<Window*>(&program.form<D81Res>())}) {
+      for (const auto& control : window->controls()) {
+        if (control->caption().rfind(caption, 0) == 0) return true;
+      }
+    }
+    return false;
+  };
+  for (const char* named : {"Management Plan", "Execute Plan", "Research and Inventory",
+                            "Forest Biomass", "Current Management Goal"}) {
+    EXPECT_NE(welcome.find(named), std::string::npos) << named;
+    EXPECT_TRUE(shown(named)) << named;
+  }
+}
+
 TEST_F(D81askTest, TheFirstOpeningRunsTwoModelYears) {
   // Two years: compartment 3's vegetation is 553.92 kg/ha, so 95 % whole trees over 50 ha is
   // 0.95 x 553.92 x 500 x 50 / 1000 = 13155.6 tons, worth 13155.6 x 0.675 = 8880.03 dollars.
