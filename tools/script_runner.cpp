@@ -57,28 +57,6 @@ bool SplitIndexed(std::string_view part, std::string& name, int& index) {
   return !name.empty() && result.ec == std::errc() && result.ptr == digits.data() + digits.size();
 }
 
-const char* KindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::CommandButton:
-      return "CommandButton";
-    case ControlKind::TextBox:
-      return "TextBox";
-    case ControlKind::Label:
-      return "Label";
-    case ControlKind::CheckBox:
-      return "CheckBox";
-    case ControlKind::OptionButton:
-      return "OptionButton";
-    case ControlKind::PictureBox:
-      return "PictureBox";
-    case ControlKind::Frame:
-      return "Frame";
-    case ControlKind::MenuItem:
-      return "MenuItem";
-  }
-  return "";
-}
-
 // Why a person could not reach the control now, or empty when they could: its window is not
 // shown, it is hidden or disabled, or the frame or menu it lies in is.
 std::string WhyUnreachable(const Control& control) {
@@ -100,6 +78,28 @@ std::string WhyUnreachable(const Control& control) {
 }
 
 }  // namespace
+
+const char* ControlKindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CommandButton:
+      return "CommandButton";
+    case ControlKind::TextBox:
+      return "TextBox";
+    case ControlKind::Label:
+      return "Label";
+    case ControlKind::CheckBox:
+      return "CheckBox";
+    case ControlKind::OptionButton:
+      return "OptionButton";
+    case ControlKind::PictureBox:
+      return "PictureBox";
+    case ControlKind::Frame:
+      return "Frame";
+    case ControlKind::MenuItem:
+      return "MenuItem";
+  }
+  return "";
+}
 
 class ScriptInterpreter::Commands {
  public:
@@ -377,7 +377,7 @@ class ScriptInterpreter::Commands {
     for (const auto& c : window.controls()) {
       const bool isText = c->kind() == ControlKind::TextBox;
       out_ << "{\"name\":" << JsonString(c->qualifiedName()) << ",\"kind\":\""
-           << KindName(c->kind()) << "\"," << (isText ? "\"text\":" : "\"caption\":")
+           << ControlKindName(c->kind()) << "\"," << (isText ? "\"text\":" : "\"caption\":")
            << JsonString(isText ? c->text() : c->caption()) << ",\"Left\":" << JsonNumber(c->left())
            << ",\"Top\":" << JsonNumber(c->top()) << ",\"Width\":" << JsonNumber(c->width())
            << ",\"Height\":" << JsonNumber(c->height()) << ",\"Visible\":" << boolean(c->visible())

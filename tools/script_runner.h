@@ -16,6 +16,7 @@
 namespace sylvandra {
 class Program;
 class Window;
+enum class ControlKind;
 }  // namespace sylvandra
 
 namespace sylvandra::script {
@@ -61,6 +62,9 @@ class ScriptInterpreter {
   class Commands;
   std::unique_ptr<Commands> commands_;
 };
+
+// The kind of control as `controls` names it ("OptionButton").
+const char* ControlKindName(ControlKind kind);
 
 // Starts the program headless and runs the whole script; returns the process exit code (0, or 2
 // for a command or target that is not known, after a message on `errors` naming the line).
