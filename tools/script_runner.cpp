@@ -14,6 +14,7 @@
 #include "drawing_digest.h"
 #include "json.h"
 #include "platform/keyboard.h"
+#include "platform/number_text.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/drawn_graph.h"
@@ -210,8 +211,8 @@ class ScriptInterpreter::Commands {
 
   static double parseNumber(std::string_view text, std::string_view what) {
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+    const NumberReading reading = ReadNumber(text, value);
+    if (text.empty() || reading.error != std::errc() || reading.length != text.size()) {
       throw ScriptError("malformed " + std::string(what) + " '" + std::string(text) + "'");
     }
     return value;
