@@ -6,7 +6,7 @@ set -eu
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev xvfb libx11-dev \
-libxtst-dev poppler-utils chromium nodejs npm"
+libxtst-dev poppler-utils emscripten node-acorn nodejs npm chromium"
 
 missing=""
 for package in $PACKAGES; do

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -14,13 +15,12 @@
 #include "drawing_digest.h"
 #include "json.h"
 #include "platform/keyboard.h"
+#include "platform/number_text.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/drawn_graph.h"
 #include "plot/graph_export.h"
 #include "script_host.h"
-#include "ui/run_record.h"
-#include "ui/window_image.h"
 
 namespace sylvandra::script {
 namespace {
@@ -75,6 +75,11 @@ std::string WhyUnreachable(const Control& control) {
     if (!container->enabled()) return "its menu " + container->name() + " is disabled";
   }
   return "";
+}
+
+// The error a command that needs the desktop's drawing gives in a build without it.
+std::string NotInThisBuild(std::string_view command) {
+  return std::string(command) + " is not available: it needs the desktop program";
 }
 
 }  // namespace
@@ -210,8 +215,8 @@ class ScriptInterpreter::Commands {
 
   static double parseNumber(std::string_view text, std::string_view what) {
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+    const NumberReading reading = ReadNumber(text, value);
+    if (text.empty() || reading.error != std::errc() || reading.length != text.size()) {
       throw ScriptError("malformed " + std::string(what) + " '" + std::string(text) + "'");
     }
     return value;
@@ -272,8 +277,12 @@ class ScriptInterpreter::Commands {
     const auto words = splitWords(rest, 2);
     if (words.size() != 2) throw ScriptError("record needs a window and a file");
     Window& window = requireWindow(words[0], "record");
+    if (!options_.pictures.writeRecord) {
+      refuse(window, NotInThisBuild("record"));
+      return;
+    }
     std::string error;
-    if (!WriteRunRecord(window, parseText(words[1]), error)) {
+    if (!options_.pictures.writeRecord(window, parseText(words[1]), error)) {
       throw ScriptError("record: " + error);
     }
   }
@@ -295,8 +304,12 @@ class ScriptInterpreter::Commands {
     if (const auto found = viewSizes_.find(&window); found != viewSizes_.end()) {
       size = found->second;
     }
+    if (!options_.pictures.writePng) {
+      refuse(window, NotInThisBuild(command == "png" ? "png" : "export png"));
+      return;
+    }
     std::string error;
-    if (!WriteWindowPng(program_, window, file, error, size)) {
+    if (!options_.pictures.writePng(program_, window, file, size, error)) {
       throw ScriptError(std::string(command) + ": " + error);
     }
   }
@@ -505,6 +518,28 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& errors, ScriptO
   }
   out.flush();
   return 0;
+}
+
+int ScriptMain(int argc, char** argv, ScriptOptions options) {
+  std::ios::sync_with_stdio(false);
+  int first = 1;
+  if (argc > 1 && std::string_view(argv[1]) == "--canvas-after-digest") {
+    options.canvasAfterDigest = true;
+    ++first;
+  }
+  if (argc - first > 1) {
+    std::cerr << "usage: sylvandra-script [--canvas-after-digest] [SCRIPT]\n";
+    return 2;
+  }
+  if (argc - first == 1) {
+    std::ifstream file(argv[first]);
+    if (!file) {
+      std::cerr << "sylvandra-script: cannot read " << argv[first] << "\n";
+      return 2;
+    }
+    return RunScript(file, std::cout, std::cerr, options);
+  }
+  return RunScript(std::cin, std::cout, std::cerr, options);
 }
 
 }  // namespace sylvandra::script
