@@ -5,7 +5,7 @@
 //                 that compresses would send it
 //   sequoia       the fire run 1880 to 2100 with flames, from the click on Execute to its end
 //   click         a click on a chapter answered: from the click to the introduction shown
-import { readFileSync } from 'node:fs';
+import { existsSync, readFileSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
 import { launch, openSite, serve } from './browser.mjs';
 
@@ -26,6 +26,7 @@ try {
   let raw = 0;
   let gzipped = 0;
   for (const path of new Set(loaded)) {
+    if (!existsSync(`${site}${path === '/' ? '/index.html' : path}`)) continue;
     const bytes = readFileSync(`${site}${path === '/' ? '/index.html' : path}`);
     raw += bytes.length;
     gzipped += gzipSync(bytes, { level: 9 }).length;

@@ -80,6 +80,8 @@ export class Desktop {
     this.zoom = zoomForScreen(window.innerWidth, window.innerHeight);
     this.front = 0;
     this.suppressFocus = false;
+    this.activeKey = '';
+    this.focusedIn = new Map();
     // A key pressed where no window has the focus goes to the window in use.
     document.addEventListener('keydown', (event) => {
       if (event.target !== document.body || !this.scene) return;
@@ -146,11 +148,23 @@ export class Desktop {
     this.syncFocus(scene);
   }
 
-  // The keyboard focus follows the program's: the focused control of the window in use.
+  // The keyboard focus follows the program's when the program moves it: to the window shown
+  // last when one is shown, and within a window to the control the program gives the focus.
+  // A window the person has clicked keeps the keyboard until then.
   syncFocus(scene) {
-    const panel = scene.active && this.panels.get(scene.active);
-    if (!panel || document.getElementById('box').open) return;
-    const win = scene.windows.find((w) => w.name === scene.active);
+    if (document.getElementById('box').open) return;
+    const active = scene.windows.find((w) => w.name === scene.active);
+    const activeKey = active ? `${active.name}/${active.shownAt}/${active.raise}` : '';
+    const holder = document.activeElement && document.activeElement.closest('section.window');
+    let win = active;
+    if (activeKey === this.activeKey && holder && !holder.hidden) {
+      win = scene.windows.find((w) => w.name === holder.dataset.window) || active;
+    }
+    const focusChanged = activeKey !== this.activeKey || (win && this.focusedIn.get(win.name) !== win.focused);
+    this.activeKey = activeKey;
+    for (const w of scene.windows) this.focusedIn.set(w.name, w.focused);
+    if (!win || !focusChanged) return;
+    const panel = this.panels.get(win.name);
     const element = win.focused ? panel.focusElement(win.focused) : null;
     const target = element || panel.element;
     if (document.activeElement === target) return;
