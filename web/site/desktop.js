@@ -420,7 +420,7 @@ class WindowPanel {
     element.style.height = `${px(control.height)}px`;
     element.style.font = cssFont(control.font);
     element.style.color = control.fore;
-    element.style.textAlign = control.align;
+    element.style.textAlign = control.kind === 'CommandButton' ? 'center' : control.align;
     element.style.textDecoration = control.font.underline ? 'underline' : '';
     const disabled = !control.enabled;
     switch (control.kind) {
