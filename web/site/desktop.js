@@ -472,8 +472,9 @@ class WindowPanel {
   }
 
   updateMenus(items) {
-    this.menubar.hidden = items.length === 0;
-    if (items.length === 0) return;
+    // A window whose menus are all hidden shows no menu bar.
+    this.menubar.hidden = !items.some((m) => m.container === '' && m.visible);
+    if (this.menubar.hidden) return;
     const key = JSON.stringify(items);
     if (this.menuKey === key) return;
     this.menuKey = key;
