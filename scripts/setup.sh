@@ -6,7 +6,8 @@ set -eu
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev xvfb libx11-dev \
-libxtst-dev poppler-utils dbus-daemon at-spi2-core python3-pyatspi"
+libxtst-dev poppler-utils dbus-daemon at-spi2-core python3-pyatspi emscripten node-acorn nodejs npm \
+chromium"
 
 missing=""
 for package in $PACKAGES; do
@@ -31,5 +32,10 @@ if [ -n "$missing" ]; then
 fi
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
+# The browser tests drive Debian's chromium with the pinned npm packages of tests/browser (no
+# browser is downloaded).
+if [ ! -d "$root/tests/browser/node_modules/puppeteer-core" ]; then
+  PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix "$root/tests/browser" --no-audit --no-fund >/dev/null
+fi
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build"

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <fstream>
 
+#include "desktop_pictures.h"
 #include "ui/desktop.h"
 
 namespace sylvandra::script {
@@ -11,6 +12,12 @@ namespace {
 
 // How soon to look again when a command comes due while a handler (or its box) is running.
 constexpr int kBusyRetryMs = 10;
+
+ScriptOptions PlayOptions() {
+  ScriptOptions options;
+  options.pictures = DesktopPictureCommands();
+  return options;
+}
 
 }  // namespace
 
@@ -32,7 +39,8 @@ ScriptPlayer::ScriptPlayer(ui::Desktop& desktop, ScriptHost& dialogs,
                            std::ostream& errors)
     : desktop_(desktop),
       stage_(std::make_unique<DesktopStage>(desktop)),
-      interpreter_(std::make_unique<ScriptInterpreter>(desktop.program(), dialogs, *stage_, out)),
+      interpreter_(std::make_unique<ScriptInterpreter>(desktop.program(), dialogs, *stage_, out,
+                                                       PlayOptions())),
       lines_(std::move(lines)),
       paceMs_(paceMs),
       out_(out),

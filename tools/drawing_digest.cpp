@@ -16,20 +16,6 @@ std::string Hex(Color color) {
   return JsonString(ColorHex(color));
 }
 
-const char* OpName(MarkKind kind) {
-  switch (kind) {
-    case MarkKind::Line:
-      return "line";
-    case MarkKind::Box:
-      return "box";
-    case MarkKind::Circle:
-      return "circle";
-    case MarkKind::Text:
-      return "text";
-  }
-  return "";
-}
-
 std::string LayerFlags(const Mark& m) {
   std::string flags;
   if (m.transient) flags += ",\"transient\":true";
@@ -73,6 +59,20 @@ struct Extent {
 };
 
 }  // namespace
+
+const char* MarkKindName(MarkKind kind) {
+  switch (kind) {
+    case MarkKind::Line:
+      return "line";
+    case MarkKind::Box:
+      return "box";
+    case MarkKind::Circle:
+      return "circle";
+    case MarkKind::Text:
+      return "text";
+  }
+  return "";
+}
 
 std::string CanvasLine(const Mark& m) {
   std::string line;
@@ -137,7 +137,7 @@ void PrintDigest(const Surface& surface, std::string_view target, std::ostream& 
   std::map<std::string, int> counts;
   Extent extent;
   for (const Mark& m : marks) {
-    ++counts["{\"op\":\"" + std::string(OpName(m.kind)) + "\",\"color\":" + Hex(m.color) +
+    ++counts["{\"op\":\"" + std::string(MarkKindName(m.kind)) + "\",\"color\":" + Hex(m.color) +
              LayerFlags(m)];
     extent.add(m);
   }

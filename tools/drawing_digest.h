@@ -13,6 +13,8 @@
 
 namespace sylvandra::script {
 
+// "line", "box", "circle" or "text": the mark's op as `canvas` prints it.
+const char* MarkKindName(MarkKind kind);
 // {"op":"line","x1":750,...}: the mark as `canvas` prints it, without the line's end.
 std::string CanvasLine(const Mark& mark);
 // The drawing state that decides the next mark: back colour, position, pen and fill.

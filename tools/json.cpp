@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/number_text.h"
+
 namespace sylvandra::script {
 
 std::string JsonString(std::string_view text) {
@@ -41,9 +43,7 @@ std::string JsonString(std::string_view text) {
 std::string JsonNumber(double value) {
   if (!std::isfinite(value)) return "null";
   if (value == 0.0) return "0";
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return WriteShortest(value);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -15,13 +16,12 @@
 #include "json.h"
 #include "platform/keyboard.h"
 #include "platform/markdown_text.h"
+#include "platform/number_text.h"
 #include "platform/program.h"
 #include "platform/runtime_failure.h"
 #include "plot/drawn_graph.h"
 #include "plot/graph_export.h"
 #include "script_host.h"
-#include "ui/run_record.h"
-#include "ui/window_image.h"
 
 namespace sylvandra::script {
 namespace {
@@ -58,28 +58,6 @@ bool SplitIndexed(std::string_view part, std::string& name, int& index) {
   return !name.empty() && result.ec == std::errc() && result.ptr == digits.data() + digits.size();
 }
 
-const char* KindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::CommandButton:
-      return "CommandButton";
-    case ControlKind::TextBox:
-      return "TextBox";
-    case ControlKind::Label:
-      return "Label";
-    case ControlKind::CheckBox:
-      return "CheckBox";
-    case ControlKind::OptionButton:
-      return "OptionButton";
-    case ControlKind::PictureBox:
-      return "PictureBox";
-    case ControlKind::Frame:
-      return "Frame";
-    case ControlKind::MenuItem:
-      return "MenuItem";
-  }
-  return "";
-}
-
 // Why a person could not reach the control now, or empty when they could: its window is not
 // shown, it is hidden or disabled, or the frame or menu it lies in is.
 std::string WhyUnreachable(const Control& control) {
@@ -100,7 +78,34 @@ std::string WhyUnreachable(const Control& control) {
   return "";
 }
 
+// The error a command that needs the desktop's drawing gives in a build without it.
+std::string NotInThisBuild(std::string_view command) {
+  return std::string(command) + " is not available: it needs the desktop program";
+}
+
 }  // namespace
+
+const char* ControlKindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CommandButton:
+      return "CommandButton";
+    case ControlKind::TextBox:
+      return "TextBox";
+    case ControlKind::Label:
+      return "Label";
+    case ControlKind::CheckBox:
+      return "CheckBox";
+    case ControlKind::OptionButton:
+      return "OptionButton";
+    case ControlKind::PictureBox:
+      return "PictureBox";
+    case ControlKind::Frame:
+      return "Frame";
+    case ControlKind::MenuItem:
+      return "MenuItem";
+  }
+  return "";
+}
 
 class ScriptInterpreter::Commands {
  public:
@@ -211,8 +216,8 @@ class ScriptInterpreter::Commands {
 
   static double parseNumber(std::string_view text, std::string_view what) {
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+    const NumberReading reading = ReadNumber(text, value);
+    if (text.empty() || reading.error != std::errc() || reading.length != text.size()) {
       throw ScriptError("malformed " + std::string(what) + " '" + std::string(text) + "'");
     }
     return value;
@@ -273,8 +278,12 @@ class ScriptInterpreter::Commands {
     const auto words = splitWords(rest, 2);
     if (words.size() != 2) throw ScriptError("record needs a window and a file");
     Window& window = requireWindow(words[0], "record");
+    if (!options_.pictures.writeRecord) {
+      refuse(window, NotInThisBuild("record"));
+      return;
+    }
     std::string error;
-    if (!WriteRunRecord(window, parseText(words[1]), error)) {
+    if (!options_.pictures.writeRecord(window, parseText(words[1]), error)) {
       throw ScriptError("record: " + error);
     }
   }
@@ -296,8 +305,12 @@ class ScriptInterpreter::Commands {
     if (const auto found = viewSizes_.find(&window); found != viewSizes_.end()) {
       size = found->second;
     }
+    if (!options_.pictures.writePng) {
+      refuse(window, NotInThisBuild(command == "png" ? "png" : "export png"));
+      return;
+    }
     std::string error;
-    if (!WriteWindowPng(program_, window, file, error, size)) {
+    if (!options_.pictures.writePng(program_, window, file, size, error)) {
       throw ScriptError(std::string(command) + ": " + error);
     }
   }
@@ -378,7 +391,7 @@ class ScriptInterpreter::Commands {
     for (const auto& c : window.controls()) {
       const bool isText = c->kind() == ControlKind::TextBox;
       out_ << "{\"name\":" << JsonString(c->qualifiedName()) << ",\"kind\":\""
-           << KindName(c->kind()) << "\"," << (isText ? "\"text\":" : "\"caption\":")
+           << ControlKindName(c->kind()) << "\"," << (isText ? "\"text\":" : "\"caption\":")
            << JsonString(isText ? ShownText(*c) : c->caption())
            << ",\"Left\":" << JsonNumber(c->left()) << ",\"Top\":" << JsonNumber(c->top())
            << ",\"Width\":" << JsonNumber(c->width()) << ",\"Height\":" << JsonNumber(c->height())
@@ -512,6 +525,28 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& errors, ScriptO
   }
   out.flush();
   return 0;
+}
+
+int ScriptMain(int argc, char** argv, ScriptOptions options) {
+  std::ios::sync_with_stdio(false);
+  int first = 1;
+  if (argc > 1 && std::string_view(argv[1]) == "--canvas-after-digest") {
+    options.canvasAfterDigest = true;
+    ++first;
+  }
+  if (argc - first > 1) {
+    std::cerr << "usage: sylvandra-script [--canvas-after-digest] [SCRIPT]\n";
+    return 2;
+  }
+  if (argc - first == 1) {
+    std::ifstream file(argv[first]);
+    if (!file) {
+      std::cerr << "sylvandra-script: cannot read " << argv[first] << "\n";
+      return 2;
+    }
+    return RunScript(file, std::cout, std::cerr, options);
+  }
+  return RunScript(std::cin, std::cout, std::cerr, options);
 }
 
 }  // namespace sylvandra::script

@@ -7,6 +7,7 @@
 #include <istream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,7 @@
 namespace sylvandra {
 class Program;
 class Window;
+enum class ControlKind;
 }  // namespace sylvandra
 
 namespace sylvandra::script {
@@ -28,9 +30,21 @@ class ScriptError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The commands that picture the program with the desktop's drawing (png, export ... png,
+// record). The desktop build registers them; where one is missing (the WebAssembly build) the
+// command prints an error line naming it and the script goes on. Each returns false with the
+// reason in `error` when the file cannot be written.
+struct PictureCommands {
+  std::function<bool(Program& program, Window& window, const std::string& file,
+                     std::optional<std::pair<int, int>> sizeInPixels, std::string& error)>
+      writePng;
+  std::function<bool(Window& window, const std::string& file, std::string& error)> writeRecord;
+};
+
 struct ScriptOptions {
   // Each digest is followed by the full canvas it sums up (what a failing golden shows).
   bool canvasAfterDigest = false;
+  PictureCommands pictures;
 };
 
 // What differs between the hosts a script runs on.
@@ -62,9 +76,16 @@ class ScriptInterpreter {
   std::unique_ptr<Commands> commands_;
 };
 
+// The kind of control as `controls` names it ("OptionButton").
+const char* ControlKindName(ControlKind kind);
+
 // Starts the program headless and runs the whole script; returns the process exit code (0, or 2
 // for a command or target that is not known, after a message on `errors` naming the line).
 int RunScript(std::istream& in, std::ostream& out, std::ostream& errors,
               ScriptOptions options = {});
+
+// The whole sylvandra-script program: [--canvas-after-digest] [SCRIPT] (standard input without
+// a SCRIPT), on standard output and standard error.
+int ScriptMain(int argc, char** argv, ScriptOptions options);
 
 }  // namespace sylvandra::script

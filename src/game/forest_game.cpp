@@ -1,6 +1,5 @@
 #include "game/forest_game.h"
 
-#include <cstdio>
 #include <string>
 
 #include "game/d81.h"
@@ -12,6 +11,7 @@
 #include "game/d81_res.h"
 #include "game/d81_test.h"
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "platform/program.h"
 #include "plot/utils.h"
 
@@ -31,9 +31,7 @@ constexpr double kStemsOnly = 0.7;
 // A single-precision figure as text: the 7 significant digits a float holds, so that 2.79 kept
 // as a float shows as "2.790001", not as the 15 digits of its double value.
 std::string SingleText(float value) {
-  char digits[32];
-  std::snprintf(digits, sizeof digits, "%.7g", static_cast<double>(value));
-  return PlainText(Val(digits));
+  return PlainText(Val(WriteRounded(value, RoundedStyle::General, 7)));
 }
 
 // Whole trees for "Y" or "y"; anything else is stems only.

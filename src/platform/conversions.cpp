@@ -1,11 +1,10 @@
 #include "platform/conversions.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
+#include "platform/number_text.h"
 #include "platform/runtime_failure.h"
 
 namespace sylvandra {
@@ -80,8 +79,7 @@ double ConvertNumberText(std::string_view number) {
   if (normal.size() > 0 && normal[0] == '.') normal.insert(0, "0");
   if (normal.size() > 1 && normal[0] == '-' && normal[1] == '.') normal.insert(1, "0");
   double value = 0;
-  const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
+  if (ReadNumber(normal, value).error == std::errc::result_out_of_range) {
     // Underflow reads as 0; overflow is an error rather than an infinity.
     if (DecimalMagnitude(normal) < 0) return 0.0;
     throw RuntimeFailure(QuotedText(number) + " is too large a number");
@@ -110,10 +108,8 @@ Decimal ToDecimal(double value) {
     d.digits = std::string(15, '0');
     return d;
   }
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-  // buffer: d.dddddddddddddde+XX
-  std::string text(buffer);
+  // d.dddddddddddddde+XX
+  const std::string text = WriteRounded(std::fabs(value), RoundedStyle::Exponent, 14);
   const auto epos = text.find('e');
   d.digits = text.substr(0, 1) + text.substr(2, epos - 2);
   d.exponent = std::stoi(text.substr(epos + 1)) + 1;
@@ -132,9 +128,7 @@ void RequireFiniteText(double value) {
 std::string GeneralText(double value) {
   RequireFiniteText(value);
   if (value == 0.0) return "0";
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.15G", value);
-  return buffer;
+  return WriteRounded(value, RoundedStyle::General, 15, true);
 }
 
 // Rounds the decimal digit string half away from zero so that `keep` digits remain; returns

@@ -63,8 +63,8 @@ double GapTo(const Rect& caption, const Rect& field) {
 }  // namespace
 
 std::string ShownLabel(const Control& field) {
-  // A label that only repeats the field's name says less than the caption beside it.
-  if (field.label() != field.name()) return field.label();
+  // A label the window gives its field is what the student sees beside it.
+  if (field.labelled()) return field.label();
   std::string nearest;
   double nearestGap = std::numeric_limits<double>::infinity();
   for (const auto& other : field.window().controls()) {

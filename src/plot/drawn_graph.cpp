@@ -1,12 +1,11 @@
 #include "plot/drawn_graph.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "platform/portable_math.h"
 #include "platform/program.h"
 #include "platform/surface.h"
@@ -26,13 +25,6 @@ Color Faded(Color colour, Color background) {
   auto mix = [](int a, int b) { return (a + b + 1) / 2; };
   return Rgb(mix(RedOf(colour), RedOf(background)), mix(GreenOf(colour), GreenOf(background)),
              mix(BlueOf(colour), BlueOf(background)));
-}
-
-// The shortest text that reads back as the same double.
-std::string Number(double value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
 }
 
 // Each series' name as its legend shows it; two series of one name (the moose's and the wolves'
@@ -114,9 +106,7 @@ std::string ShownValue(double value) {
   if (value == 0) value = 0;  // no "-0"
   const double magnitude = std::fabs(value);
   const int digits = magnitude >= 99999.5 && magnitude < 999999.5 ? 6 : 5;
-  char text[32];
-  std::snprintf(text, sizeof text, "%.*G", digits, value);
-  return text;
+  return WriteRounded(value, RoundedStyle::General, digits, true);
 }
 
 std::string ReadoutText(const Readout& readout) {
@@ -169,8 +159,9 @@ std::string GraphCsv(Window& window) {
   for (const std::string& name : ColumnNames(*graph)) csv += "," + CsvField(name);
   csv += "\n";
   for (const Row& row : rows) {
-    csv += Number(row.x);
-    for (const auto& value : row.values) csv += "," + (value ? Number(*value) : std::string());
+    csv += WriteShortest(row.x);
+    for (const auto& value : row.values)
+      csv += "," + (value ? WriteShortest(*value) : std::string());
     csv += "\n";
   }
   return csv;

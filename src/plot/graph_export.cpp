@@ -1,24 +1,18 @@
 #include "plot/graph_export.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <optional>
 #include <vector>
 
+#include "platform/number_text.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "plot/drawn_graph.h"
 
 namespace sylvandra {
 namespace {
-
-std::string Num(double value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
-}
 
 std::string Escaped(const std::string& text) {
   std::string out;
@@ -66,7 +60,8 @@ std::string Dashes(const Mark& mark) {
 
 std::string Stroke(const Mark& mark) {
   return Attr("stroke", ColorHex(mark.color)) +
-         Attr("stroke-width", Num(std::max(1, mark.width) * kTwipsPerPixel)) + Dashes(mark);
+         Attr("stroke-width", WriteShortest(std::max(1, mark.width) * kTwipsPerPixel)) +
+         Dashes(mark);
 }
 
 const char* FamilyName(const Font& font) {
@@ -83,25 +78,26 @@ const char* FamilyName(const Font& font) {
 std::string Element(const Mark& mark) {
   switch (mark.kind) {
     case MarkKind::Line:
-      return "<line" + Attr("x1", Num(mark.x1)) + Attr("y1", Num(mark.y1)) +
-             Attr("x2", Num(mark.x2)) + Attr("y2", Num(mark.y2)) + Stroke(mark) +
-             Attr("stroke-linecap", mark.width > 1 ? "round" : "butt") + "/>";
+      return "<line" + Attr("x1", WriteShortest(mark.x1)) + Attr("y1", WriteShortest(mark.y1)) +
+             Attr("x2", WriteShortest(mark.x2)) + Attr("y2", WriteShortest(mark.y2)) +
+             Stroke(mark) + Attr("stroke-linecap", mark.width > 1 ? "round" : "butt") + "/>";
     case MarkKind::Box: {
       const double x = std::min(mark.x1, mark.x2), y = std::min(mark.y1, mark.y2);
-      const std::string place = Attr("x", Num(x)) + Attr("y", Num(y)) +
-                                Attr("width", Num(std::fabs(mark.x2 - mark.x1))) +
-                                Attr("height", Num(std::fabs(mark.y2 - mark.y1)));
+      const std::string place = Attr("x", WriteShortest(x)) + Attr("y", WriteShortest(y)) +
+                                Attr("width", WriteShortest(std::fabs(mark.x2 - mark.x1))) +
+                                Attr("height", WriteShortest(std::fabs(mark.y2 - mark.y1)));
       if (mark.filled) return "<rect" + place + Attr("fill", ColorHex(mark.color)) + "/>";
       return "<rect" + place + Attr("fill", "none") + Stroke(mark) + "/>";
     }
     case MarkKind::Circle:
-      return "<circle" + Attr("cx", Num(mark.x1)) + Attr("cy", Num(mark.y1)) +
-             Attr("r", Num(mark.r)) + Stroke(mark) +
+      return "<circle" + Attr("cx", WriteShortest(mark.x1)) + Attr("cy", WriteShortest(mark.y1)) +
+             Attr("r", WriteShortest(mark.r)) + Stroke(mark) +
              Attr("fill", mark.fill ? ColorHex(*mark.fill) : "none") + "/>";
     case MarkKind::Text:
-      return "<text" + Attr("x", Num(mark.x1)) + Attr("y", Num(mark.y1 + mark.font.ascent())) +
+      return "<text" + Attr("x", WriteShortest(mark.x1)) +
+             Attr("y", WriteShortest(mark.y1 + mark.font.ascent())) +
              Attr("font-family", FamilyName(mark.font)) +
-             Attr("font-size", Num(mark.font.emTwips())) +
+             Attr("font-size", WriteShortest(mark.font.emTwips())) +
              (mark.font.bold ? Attr("font-weight", "bold") : "") +
              Attr("fill", ColorHex(mark.color)) + Attr("xml:space", "preserve") + ">" +
              Escaped(mark.text) + "</text>";
@@ -262,18 +258,20 @@ std::string WindowSvg(Window& window) {
     for (const DrawnSeries& series : graph->series) seriesNames[series.number] = series.name;
   }
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\"" + Attr("width", Num(width / kTwipsPerPixel)) +
-         Attr("height", Num(height / kTwipsPerPixel)) +
-         Attr("viewBox", "0 0 " + Num(width) + " " + Num(height)) + ">\n";
+  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\"" +
+         Attr("width", WriteShortest(width / kTwipsPerPixel)) +
+         Attr("height", WriteShortest(height / kTwipsPerPixel)) +
+         Attr("viewBox", "0 0 " + WriteShortest(width) + " " + WriteShortest(height)) + ">\n";
   svg += "<title>" + Escaped(window.caption()) + "</title>\n";
-  svg += "<rect x=\"0\" y=\"0\"" + Attr("width", Num(width)) + Attr("height", Num(height)) +
-         Attr("fill", ColorHex(surface.BackColor())) + "/>\n";
+  svg += "<rect x=\"0\" y=\"0\"" + Attr("width", WriteShortest(width)) +
+         Attr("height", WriteShortest(height)) + Attr("fill", ColorHex(surface.BackColor())) +
+         "/>\n";
   if (const auto& picture = surface.picture()) {
     svg += "<g class=\"picture\">\n";
     if (picture->background) {
-      svg += "<rect x=\"0\" y=\"0\"" + Attr("width", Num(picture->width)) +
-             Attr("height", Num(picture->height)) + Attr("fill", ColorHex(*picture->background)) +
-             "/>\n";
+      svg += "<rect x=\"0\" y=\"0\"" + Attr("width", WriteShortest(picture->width)) +
+             Attr("height", WriteShortest(picture->height)) +
+             Attr("fill", ColorHex(*picture->background)) + "/>\n";
     }
     for (const Mark& mark : picture->marks) svg += Element(mark) + "\n";
     svg += "</g>\n";

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "platform/dialog_text.h"
 #include "platform/window.h"
 #include "ui/desktop.h"
 #include "ui/qt_conversions.h"
@@ -116,16 +117,8 @@ QWidget* QtHost::prepareDialog() {
 }
 
 std::string QtHost::titleOr(const std::string& title) const {
-  if (!title.empty()) return title;
-  // A box the program gives no title is the window's own: the one whose handler asks, else the
-  // one the person works in.
-  if (desktop_) {
-    const Program& program = desktop_->program();
-    const Window* window = program.handlingWindow();
-    if (!window) window = program.activeWindow();
-    if (window && !window->caption().empty()) return window->caption();
-  }
-  return ToStdString(QCoreApplication::applicationName());
+  const std::string own = desktop_ ? BoxTitle(desktop_->program(), title) : title;
+  return own.empty() ? ToStdString(QCoreApplication::applicationName()) : own;
 }
 
 int QtHost::messageBox(const std::string& prompt, int buttons, const std::string& title) {
@@ -158,8 +151,7 @@ bool QtHost::stopRequested() const {
 }
 
 std::string QtHost::failureText(const Window& window, const std::string& message) {
-  return "The action in the window \"" + window.caption() + "\" was stopped:\n\n" + message +
-         "\n\nNothing you typed has been lost.";
+  return FailureBoxText(window, message);
 }
 
 void QtHost::reportFailure(const Window& window, const std::string& message) {

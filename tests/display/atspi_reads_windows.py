@@ -31,7 +31,7 @@ SOIL_CHAPTER = "Chapter 5 - Residence Time and Turnover Rate"
 INTRO_CAPTION = "Introduction"
 SOIL_CAPTION = "SOM Balance Model"
 # The soil window's fields as it opens: label and value.
-SOIL_FIELDS = {"Soil Organic Matter": "100", "Inputs g/m2.yr": "50", "Turnover Rate": "0"}
+SOIL_FIELDS = {"Soil Organic Matter": "100", "Inputs": "50", "Turnover Rate": "0"}
 CHAPTER_COUNT_AT_LEAST = 10
 
 

@@ -61,7 +61,7 @@ TEST_F(AccessibilityUiTest, EachControlHasItsRoleNameValueAndState) {
       // The soil window's fields by the labels shown beside them, with their default values.
       {soil.SOM, QAccessible::EditableText, "Soil Organic Matter", "100", false},
       // Its label only repeats its name: the caption above it says more.
-      {soil.Inputs, QAccessible::EditableText, "Inputs g/m2.yr", "50", false},
+      {soil.Inputs, QAccessible::EditableText, "Inputs", "50", false},
       {soil.TurnOvr, QAccessible::EditableText, "Turnover Rate", "0", false},
       {soil.Command1, QAccessible::Button, "Execute", "", false},
       {soil.Command2, QAccessible::Button, "Return", "", false},

@@ -1,0 +1,95 @@
+// Starts the program in the page: loads the module, shows the main menu, and offers the script
+// driver's commands as `await sylvandra.run(line)`, which returns the lines the script driver
+// prints for that line.
+
+import createSylvandra from './sylvandra-web.js';
+import { Desktop } from './desktop.js';
+import { inputBox, messageBox } from './dialogs.js';
+
+const nextFrame = () =>
+  new Promise((resolve) => {
+    // A hidden page gets no animation frames; a timer keeps a run going there.
+    const timer = setTimeout(resolve, 100);
+    requestAnimationFrame(() => {
+      clearTimeout(timer);
+      resolve();
+    });
+  });
+
+let desktop = null;
+
+// What the program asks of the page while one of its handlers runs.
+const page = {
+  async message(title, prompt, buttons) {
+    desktop.render();
+    return messageBox(title, prompt, buttons);
+  },
+  async input(title, prompt, defaultText) {
+    desktop.render();
+    return inputBox(title, prompt, defaultText);
+  },
+  async frame() {
+    desktop.render();
+    await nextFrame();
+  },
+  ended() {},
+};
+
+function printed(text) {
+  const result = JSON.parse(text);
+  if (result.error !== undefined) throw new Error(result.error);
+  return result.lines;
+}
+
+async function start() {
+  const fonts = ['Liberation Sans', 'Liberation Serif', 'Liberation Mono', 'DejaVu Sans'];
+  const fontsLoaded = Promise.all(fonts.map((f) => document.fonts.load(`12px "${f}"`))).catch(() => {});
+  const module = await createSylvandra({ page });
+  const core = {
+    scene: () => JSON.parse(module.UTF8ToString(module._sylvandra_scene())),
+    drawing: (target, generation, painted) =>
+      JSON.parse(module.ccall('sylvandra_drawing', 'string', ['string', 'number', 'number'],
+        [target, generation, painted])),
+    act: async (line) =>
+      printed(await module.ccall('sylvandra_act', 'string', ['string'], [line], { async: true })),
+    // A line that opens no box and runs no handler (a hover read-out): answered at once.
+    actNow: (line) => {
+      try {
+        return printed(module.ccall('sylvandra_run', 'string', ['string'], [line]));
+      } catch {
+        return null;
+      }
+    },
+    run: async (line) =>
+      printed(await module.ccall('sylvandra_run', 'string', ['string'], [line], { async: true })),
+    close: (name) => module.ccall('sylvandra_close', null, ['string'], [name], { async: true }),
+    stop: () => module._sylvandra_stop(),
+    restart: () => module._sylvandra_restart(),
+  };
+  desktop = new Desktop(core, document.getElementById('screen'));
+  await fontsLoaded;
+  desktop.render();
+
+  window.sylvandra = {
+    // The lines the script driver prints for the line; rejects, naming the problem, for a line
+    // the driver does not know.
+    run: (line) => desktop.deliver(() => core.run(line)),
+    // A fresh program, the main menu shown, as a newly loaded page has.
+    restart: () =>
+      desktop.deliver(async () => {
+        core.restart();
+        for (const panel of desktop.panels.values()) panel.element.remove();
+        desktop.panels.clear();
+      }),
+    // The windows as the page shows them.
+    scene: () => core.scene(),
+    zoom: () => desktop.zoom,
+  };
+  document.documentElement.dataset.ready = 'yes';
+}
+
+start().catch((error) => {
+  const loading = document.getElementById('loading');
+  if (loading) loading.textContent = `The exercises could not start: ${error.message}`;
+  throw error;
+});
