@@ -32,7 +32,7 @@
 #include "ui/desktop.h"
 #include "ui/process_clock.h"
 #include "ui/qt_host.h"
-#include "ui/startup_style.h"
+#include "ui/desktop_style.h"
 #include "ui/window_view.h"
 
 namespace {

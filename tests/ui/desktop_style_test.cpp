@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "ui/startup_style.h"
+#include "ui/desktop_style.h"
 #include "ui/ui_fixture.h"
 
 namespace sylvandra::testing {

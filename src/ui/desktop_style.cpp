@@ -1,4 +1,4 @@
-#include "ui/startup_style.h"
+#include "ui/desktop_style.h"
 
 #include <QIconEngine>
 #include <QPainter>
