@@ -32,6 +32,10 @@ EM_ASYNC_JS(void, PageFrame, (), {
   await Module.page.frame();
 });
 
+EM_ASYNC_JS(void, PageWait, (double milliseconds), {
+  await Module.page.wait(milliseconds);
+});
+
 EM_JS(void, PageEnded, (), {
   Module.page.ended();
 });
@@ -51,6 +55,7 @@ class BrowserPage : public sylvandra::web::Page {
     return text;
   }
   void frame() override { PageFrame(); }
+  void wait(double milliseconds) override { PageWait(milliseconds); }
   void ended() override { PageEnded(); }
 };
 
@@ -80,7 +85,8 @@ std::string Printed(Deliver deliver) {
 }
 
 // Each function keeps its own answer: the page may ask for the scene while an action waits.
-std::string sceneText, drawingText, actText, runText;
+std::string sceneText, actText, runText;
+sylvandra::web::DrawingUpdate drawing;
 
 }  // namespace
 
@@ -92,10 +98,15 @@ EMSCRIPTEN_KEEPALIVE const char* sylvandra_scene() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* sylvandra_drawing(const char* target, double generation,
-                                                   int painted) {
-  drawingText = Session().drawing(target, static_cast<std::uint64_t>(generation),
-                                  static_cast<std::size_t>(painted));
-  return drawingText.c_str();
+                                                   double painted) {
+  drawing = Session().drawing(target, static_cast<std::uint64_t>(generation),
+                              static_cast<std::uint64_t>(painted));
+  return drawing.json.c_str();
+}
+
+// The packed marks of the drawing last asked for (its "count" marks).
+EMSCRIPTEN_KEEPALIVE const double* sylvandra_drawing_marks() {
+  return drawing.marks.data();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* sylvandra_act(const char* line) {

@@ -1,5 +1,8 @@
 #include "scene_json.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "drawing_digest.h"
 #include "json.h"
 #include "platform/keyboard.h"
@@ -43,7 +46,7 @@ std::string RectJson(const Rect& rect) {
 // What the page needs to know whether its painting is still current.
 std::string DrawingStateJson(const Surface& surface) {
   return "{\"generation\":" + std::to_string(surface.generation()) +
-         ",\"marks\":" + std::to_string(surface.marks().size()) + "}";
+         ",\"received\":" + std::to_string(surface.marksReceived()) + "}";
 }
 
 std::string MarksJson(const std::vector<Mark>& marks, std::size_t from) {
@@ -157,27 +160,71 @@ std::string MarkJson(const Mark& m) {
   return json + "}";
 }
 
-std::string DrawingJson(const Surface& surface, std::uint64_t generation, std::size_t painted) {
+namespace {
+
+// Appends the mark's numbers; a text goes to `texts`, which the numbers refer to.
+void PackMark(const Mark& m, std::vector<double>& numbers, std::string& texts, int& textCount) {
+  double text = -1;
+  if (m.kind == MarkKind::Text) {
+    if (textCount > 0) texts += ",";
+    texts += "{\"text\":" + JsonString(m.text) + ",\"font\":" + FontJson(m.font) + "}";
+    text = textCount++;
+  }
+  const int flags = (m.filled ? kPackedFilled : 0) | (m.fill ? kPackedHasFill : 0);
+  const double fields[kPackedMarkFields] = {static_cast<double>(m.kind),
+                                            m.x1,
+                                            m.y1,
+                                            m.x2,
+                                            m.y2,
+                                            m.r,
+                                            static_cast<double>(m.color),
+                                            static_cast<double>(m.width),
+                                            static_cast<double>(m.style),
+                                            static_cast<double>(flags),
+                                            static_cast<double>(m.fill.value_or(0)),
+                                            static_cast<double>(m.fillStyle),
+                                            text};
+  numbers.insert(numbers.end(), std::begin(fields), std::end(fields));
+}
+
+}  // namespace
+
+DrawingUpdate PackedDrawing(const Surface& surface, std::uint64_t generation,
+                            std::uint64_t painted) {
   const std::vector<Mark>& marks = surface.marks();
-  const bool restart = generation != surface.generation() || painted > marks.size();
-  std::string json =
+  const bool restart = generation != surface.generation() || painted > surface.marksReceived();
+  // Marks stay in the order received: the first not painted follows the last painted.
+  const auto unpainted =
+      restart ? marks.begin()
+              : std::partition_point(marks.begin(), marks.end(),
+                                     [&](const Mark& mark) { return mark.sequence <= painted; });
+  DrawingUpdate update;
+  update.json =
       "{\"generation\":" + std::to_string(surface.generation()) + ",\"restart\":" + Bool(restart) +
-      ",\"from\":" + std::to_string(restart ? 0 : painted) +
+      ",\"received\":" + std::to_string(surface.marksReceived()) +
       ",\"back\":" + Hex(surface.BackColor()) + ",\"width\":" + JsonNumber(surface.ScaleWidth()) +
       ",\"height\":" + JsonNumber(surface.ScaleHeight());
   if (restart) {
     const Picture* picture = surface.picture().get();
-    json += ",\"picture\":";
+    update.json += ",\"picture\":";
     if (picture) {
-      json += "{\"width\":" + JsonNumber(picture->width) +
-              ",\"height\":" + JsonNumber(picture->height) + ",\"background\":" +
-              (picture->background ? Hex(*picture->background) : std::string("null")) +
-              ",\"marks\":" + MarksJson(picture->marks, 0) + "}";
+      update.json += "{\"width\":" + JsonNumber(picture->width) +
+                     ",\"height\":" + JsonNumber(picture->height) + ",\"background\":" +
+                     (picture->background ? Hex(*picture->background) : std::string("null")) +
+                     ",\"marks\":" + MarksJson(picture->marks, 0) + "}";
     } else {
-      json += "null";
+      update.json += "null";
     }
   }
-  return json + ",\"marks\":" + MarksJson(marks, restart ? 0 : painted) + "}";
+  const auto count = static_cast<std::size_t>(marks.end() - unpainted);
+  update.marks.reserve(count * kPackedMarkFields);
+  std::string texts;
+  int textCount = 0;
+  for (auto mark = unpainted; mark != marks.end(); ++mark) {
+    PackMark(*mark, update.marks, texts, textCount);
+  }
+  update.json += ",\"count\":" + std::to_string(count) + ",\"texts\":[" + texts + "]}";
+  return update;
 }
 
 }  // namespace sylvandra::web

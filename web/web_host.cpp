@@ -38,6 +38,12 @@ void WebHost::repaint() {
   if (!script_) page_.frame();
 }
 
+void WebHost::waitUntil(std::chrono::steady_clock::time_point until) {
+  const auto left = until - std::chrono::steady_clock::now();
+  if (script_ || left <= left.zero()) return;
+  page_.wait(std::chrono::duration<double, std::milli>(left).count());
+}
+
 void WebHost::reportFailure(const Window& window, const std::string& message) {
   if (script_) {
     script_->reportFailure(window, message);

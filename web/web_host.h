@@ -27,8 +27,10 @@ class Page {
   // The text entered, or nothing when the box was cancelled.
   virtual std::optional<std::string> input(const std::string& title, const std::string& prompt,
                                            const std::string& defaultText) = 0;
-  // Shows the windows as they are now and lets the page take input until the next frame.
+  // Shows the windows as they are now and lets the page take input before the run goes on.
   virtual void frame() = 0;
+  // Lets the page take input and paint for `milliseconds` before the run goes on.
+  virtual void wait(double milliseconds) = 0;
   virtual void ended() = 0;
 };
 
@@ -51,6 +53,7 @@ class WebHost : public Host {
   void programEnded() override;
   void repaint() override;
   bool showsFrames() const override { return script_ == nullptr; }
+  void waitUntil(std::chrono::steady_clock::time_point until) override;
   bool stopRequested() const override { return script_ == nullptr && stopRequested_; }
   void reportFailure(const Window& window, const std::string& message) override;
 

@@ -86,20 +86,21 @@ std::string WebSession::scene() const {
   return SceneJson(*program_);
 }
 
-std::string WebSession::drawing(std::string_view target, std::uint64_t generation,
-                                std::size_t painted) const {
+DrawingUpdate WebSession::drawing(std::string_view target, std::uint64_t generation,
+                                  std::uint64_t painted) const {
   const auto dot = target.find('.');
   const std::string_view windowName = target.substr(0, dot);
   const Window* window = program_->loaded(windowName);
-  if (!window) return "null";
-  if (dot == std::string_view::npos) return DrawingJson(window->surface(), generation, painted);
+  if (!window) return {"null", {}};
+  if (dot == std::string_view::npos) return PackedDrawing(window->surface(), generation, painted);
   const std::string_view part = target.substr(dot + 1);
   const auto open = part.find('(');
   int index = -1;
   if (open != std::string_view::npos) index = std::atoi(std::string(part.substr(open + 1)).c_str());
   const Control* control = window->find(part.substr(0, open), index);
   const Surface* surface = control ? control->surfaceIfAny() : nullptr;
-  return surface ? DrawingJson(*surface, generation, painted) : "null";
+  if (!surface) return {"null", {}};
+  return PackedDrawing(*surface, generation, painted);
 }
 
 }  // namespace sylvandra::web

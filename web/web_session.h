@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "scene_json.h"
 #include "script_host.h"
 #include "script_runner.h"
 #include "web_host.h"
@@ -41,9 +42,10 @@ class WebSession {
   void requestStop() { host_.requestStop(); }
 
   std::string scene() const;
-  // The drawing of `target` (`WINDOW` or `WINDOW.PICTURE`) for a page that has painted
-  // `painted` marks of its generation `generation` (see DrawingJson).
-  std::string drawing(std::string_view target, std::uint64_t generation, std::size_t painted) const;
+  // The drawing of `target` (`WINDOW` or `WINDOW.PICTURE`) for a page that has painted its
+  // marks up to sequence `painted` of its generation `generation` (see PackedDrawing).
+  DrawingUpdate drawing(std::string_view target, std::uint64_t generation,
+                        std::uint64_t painted) const;
 
  private:
   class PageStage;

@@ -1,7 +1,5 @@
 #include "platform/frame_pacer.h"
 
-#include <thread>
-
 #include "platform/program.h"
 
 namespace sylvandra {
@@ -12,7 +10,7 @@ FramePacer::FramePacer(Program& program)
       lastFrame_(std::chrono::steady_clock::now()) {}
 
 void FramePacer::showFrame() {
-  if (paced_) std::this_thread::sleep_until(lastFrame_ + kFrameInterval);
+  if (paced_) program_.host().waitUntil(lastFrame_ + kFrameInterval);
   // Frames start kFrameInterval apart: the time the repaint takes is part of the interval.
   lastFrame_ = std::chrono::steady_clock::now();
   program_.Refresh();

@@ -4,7 +4,9 @@
 // from its queue and logs.
 #pragma once
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 namespace sylvandra {
 
@@ -24,6 +26,12 @@ class Host {
   // Whether repaint shows the windows to a person (a long animation may then keep to a frame
   // rate); hosts without a screen return at once from repaint.
   virtual bool showsFrames() const { return false; }
+  // Waits until `until` between the frames of a long run. A host whose screen is drawn by the
+  // thread that runs the program (a browser page) lets the screen take input and paint
+  // meanwhile instead of holding it.
+  virtual void waitUntil(std::chrono::steady_clock::time_point until) {
+    std::this_thread::sleep_until(until);
+  }
   // Whether the person has asked the running handler to stop (on the desktop: Escape, the
   // window's Return button or its close button, pressed during a long run). A long run asks at
   // each natural boundary (the end of a simulated year) and ends there as if that year were its

@@ -441,10 +441,42 @@ double NearestDouble(const DecimalText& decimal) {
 
 }  // namespace
 
+namespace {
+
+// The text of a whole number below 2^53 in size, when its fixed form is the shorter (most
+// numbers a scene or a table holds: twips, years, counts); empty when it is not.
+std::string ShortWholeNumber(double value) {
+  constexpr double kExact = 9007199254740992.0;  // 2^53
+  if (!(value > -kExact && value < kExact) ||
+      value != static_cast<double>(static_cast<std::int64_t>(value)))
+    return {};
+  const std::int64_t whole = static_cast<std::int64_t>(value);
+  std::uint64_t magnitude =
+      whole < 0 ? static_cast<std::uint64_t>(-whole) : static_cast<std::uint64_t>(whole);
+  char digits[24];
+  int length = 0;
+  do {
+    digits[length++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  int significant = length;
+  while (significant > 1 && digits[length - significant] == '0') --significant;
+  // The exponent form: the significant digits (a point after the first when more than one),
+  // then "e+" and two exponent digits, since the exponent is below 16.
+  const int exponentLength = (significant == 1 ? 1 : significant + 1) + 4;
+  if (length > exponentLength) return {};
+  std::string text = whole < 0 ? "-" : "";
+  for (int i = length - 1; i >= 0; --i) text += digits[i];
+  return text;
+}
+
+}  // namespace
+
 std::string WriteShortest(double value) {
   if (!IsFinite(value)) return NonFiniteText(value, false);
   const std::string sign = (BitsOf(value) >> 63) != 0 ? "-" : "";
   if (value == 0.0) return sign + "0";
+  if (std::string whole = ShortWholeNumber(value); !whole.empty()) return whole;
   const DecimalDigits decimal = ShortestDigits(value);
   const std::string fixed = FixedForm(decimal.digits, decimal.exponent);
   const std::string exponentForm = ExponentForm(decimal.digits, decimal.exponent, false);

@@ -88,9 +88,15 @@ void Surface::setBackColor(Color color) {
   Cls();
 }
 
+void Surface::setPicture(std::shared_ptr<const Picture> picture) {
+  picture_ = std::move(picture);
+  generation_ = NewGeneration();
+}
+
 void Surface::Cls() {
   marks_.clear();
   generation_ = NewGeneration();
+  received_ = 0;
   CurrentX = 0;
   CurrentY = 0;
 }
@@ -98,6 +104,7 @@ void Surface::Cls() {
 void Surface::add(Mark mark) {
   mark.transient = !AutoRedraw;
   mark.series = Series;
+  mark.sequence = ++received_;
   marks_.push_back(std::move(mark));
 }
 
@@ -106,6 +113,7 @@ void Surface::addKept(Mark mark) {
   mark.kept = true;
   mark.transient = false;
   mark.series = 0;
+  mark.sequence = ++received_;
   marks_.push_back(std::move(mark));
 }
 

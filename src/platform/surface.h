@@ -44,6 +44,10 @@ struct Mark {
   bool kept = false;
   // The graph series (1..8) whose curve this mark draws; 0 for frame, labels and legend.
   int series = 0;
+  // Its place in the order the surface received its marks since the last change of generation
+  // (1, 2, ...): a renderer that keeps what it painted asks only for marks after the last it
+  // painted, even when transient marks before them have since been dropped.
+  std::uint64_t sequence = 0;
 };
 
 // Builders of single marks, for surfaces and for pictures drawn by code.
@@ -120,9 +124,12 @@ class Surface {
   // number no surface has had, so a surface put back as it was (its earlier number) never
   // looks like one a renderer has painted since.
   std::uint64_t generation() const { return generation_; }
+  // How many marks the surface has received in this generation: the sequence of the last.
+  std::uint64_t marksReceived() const { return received_; }
 
   // A fixed picture shown under the drawing (PictureBox pictures, window backgrounds).
-  void setPicture(std::shared_ptr<const Picture> picture) { picture_ = std::move(picture); }
+  // A renderer paints it again from the background up (a new generation).
+  void setPicture(std::shared_ptr<const Picture> picture);
   const std::shared_ptr<const Picture>& picture() const { return picture_; }
 
  private:
@@ -135,6 +142,7 @@ class Surface {
   Color backColor_;
   std::vector<Mark> marks_;
   std::uint64_t generation_ = 0;
+  std::uint64_t received_ = 0;
   std::shared_ptr<const Picture> picture_;
 };
 

@@ -73,6 +73,22 @@ std::string ReferenceRounded(double value, const char* format, int precision) {
   return text;
 }
 
+// Whole numbers take a shorter road: every power of ten times 1..99 either sign, and the
+// numbers around each power of two up to 2^53, are written as the standard library writes them
+// ("1e+05" for 100000, "120000" for 120000: fixed is no longer than "1.2e+05").
+TEST(NumberTextTest, WholeNumbersWriteAsTheStandardLibraryDoes) {
+  for (double power = 1; power < 1e17; power *= 10) {
+    for (int leading = 1; leading < 100; ++leading) {
+      ExpectShortestAsReference(leading * power);
+      ExpectShortestAsReference(-leading * power);
+      ExpectShortestAsReference(leading * power + 1);
+    }
+  }
+  for (double power = 1; power <= 9007199254740992.0 * 4; power *= 2) {
+    for (double offset : {-1.0, 0.0, 1.0}) ExpectShortestAsReference(power + offset);
+  }
+}
+
 TEST(NumberTextTest, EdgeValuesWriteAndReadAsTheStandardLibraryDoes) {
   struct Case {
     double value;

@@ -294,7 +294,7 @@ class WindowPanel {
     const devicePixels = zoom * (window.devicePixelRatio || 1);
     if (win.visible) {
       this.surface.resize(win.width, win.height, devicePixels);
-      this.surface.update(win.covered);
+      this.surface.update(win.covered, win.drawing);
     }
     const menus = win.controls.filter((c) => c.kind === 'MenuItem');
     this.updateMenus(menus);
@@ -407,7 +407,7 @@ class WindowPanel {
     const drawing = this.canvases.get(control.name);
     if (drawing && windowShown && control.visible) {
       drawing.resize(control.width, control.height, devicePixels);
-      drawing.update(false);
+      drawing.update(false, control.drawing);
     }
     const json = JSON.stringify(control);
     if (view.last === json) return;

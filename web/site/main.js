@@ -5,16 +5,11 @@
 import createSylvandra from './sylvandra-web.js';
 import { Desktop } from './desktop.js';
 import { inputBox, messageBox } from './dialogs.js';
+import { PACKED_MARK_FIELDS } from './drawing.js';
 
-const nextFrame = () =>
-  new Promise((resolve) => {
-    // A hidden page gets no animation frames; a timer keeps a run going there.
-    const timer = setTimeout(resolve, 100);
-    requestAnimationFrame(() => {
-      clearTimeout(timer);
-      resolve();
-    });
-  });
+// Gives the browser its turn (input, painting) before the program goes on.
+const yieldToPage = () => new Promise((resolve) => setTimeout(resolve, 0));
+const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
 
 let desktop = null;
 
@@ -28,9 +23,13 @@ const page = {
     desktop.render();
     return inputBox(title, prompt, defaultText);
   },
+  // A frame of a long run: the windows as they are now. The run keeps its own pace (wait).
   async frame() {
     desktop.render();
-    await nextFrame();
+    await yieldToPage();
+  },
+  async wait(milliseconds) {
+    await sleep(milliseconds);
   },
   ended() {},
 };
@@ -47,9 +46,16 @@ async function start() {
   const module = await createSylvandra({ page });
   const core = {
     scene: () => JSON.parse(module.UTF8ToString(module._sylvandra_scene())),
-    drawing: (target, generation, painted) =>
-      JSON.parse(module.ccall('sylvandra_drawing', 'string', ['string', 'number', 'number'],
-        [target, generation, painted])),
+    drawing: (target, generation, painted) => {
+      const drawing = JSON.parse(module.ccall('sylvandra_drawing', 'string',
+        ['string', 'number', 'number'], [target, generation, painted]));
+      if (drawing) {
+        const at = module._sylvandra_drawing_marks() / Float64Array.BYTES_PER_ELEMENT;
+        // A view, not a copy: the page paints it before the module runs again.
+        drawing.packed = module.HEAPF64.subarray(at, at + drawing.count * PACKED_MARK_FIELDS);
+      }
+      return drawing;
+    },
     act: async (line) =>
       printed(await module.ccall('sylvandra_act', 'string', ['string'], [line], { async: true })),
     // A line that opens no box and runs no handler (a hover read-out): answered at once.
