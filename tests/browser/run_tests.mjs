@@ -1,8 +1,11 @@
 // Browser tests of the web page, one scenario per run:
 //   node run_tests.mjs SITE_DIR golden NAME GOLDEN_DIR   a golden session through sylvandra.run
 //   node run_tests.mjs SITE_DIR SCENARIO                  keyboard | hardwood | sequoia | labels
+//   node run_tests.mjs SITE_DIR pixels soil|moose DRIVER  a graph against the desktop's PNG
 // Exit 0 when it holds, 1 with the difference when not, 77 when the site or browser is missing.
-import { existsSync, readFileSync } from 'node:fs';
+import { spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { CHROMIUM, launch, openSite, serve, sessionLines } from './browser.mjs';
 
@@ -144,15 +147,107 @@ async function labels(page) {
   }
 }
 
-const scenarios = { keyboard, hardwood, sequoia, labels };
+// A graph drawn on the page has its curves and frames at the pixels of the desktop's picture
+// of the same run: the page at zoom 1 on a screen of one device pixel per pixel, the desktop's
+// PNG from the native script driver. Text is left out of the comparison (each rasterises it
+// its own way): a box around each text mark, from the drawing's own list.
+const GRAPH_RUNS = {
+  soil: ['click A_Select.Select(4)', 'click A_Intro.Command3', 'click EX42Ask.Command2'],
+  moose: ['click A_Select.Select(15)', 'click A_Intro.Command3', 'type Ex5Ask.nyears 100',
+    'type Ex5Ask.wolfinit 2', 'click Ex5Ask.Command1'],
+};
+
+async function pixels(page, name, nativeDriver) {
+  const lines = GRAPH_RUNS[name];
+  check(lines, `no graph run named ${name}`);
+  const folder = mkdtempSync(join(tmpdir(), 'sylvandra-pixels-'));
+  const png = join(folder, `${name}.png`);
+  const native = spawnSync(nativeDriver, [], {
+    input: [...lines, `png outpt ${png}`].join('\n'),
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
+  check(native.status === 0 && existsSync(png), `the native driver wrote no picture: ${native.stderr}`);
+  const desktop = readFileSync(png).toString('base64');
+  rmSync(folder, { recursive: true, force: true });
+  for (const line of lines) await run(page, line);
+  check((await page.evaluate(() => window.sylvandra.zoom())) === 1, 'the page is not at zoom 1');
+  const texts = (await run(page, 'canvas outpt')).filter((l) => l.startsWith('{')).map((l) => JSON.parse(l))
+    .filter((mark) => mark.op === 'text');
+  check(texts.length > 5, 'the graph has no labels');
+  const result = await page.evaluate(async (pngBase64, labels) => {
+    const canvas = document.querySelector('section[data-window="outpt"] canvas.surface');
+    const { width, height } = canvas;
+    const picture = new Image();
+    picture.src = `data:image/png;base64,${pngBase64}`;
+    await picture.decode();
+    if (picture.width !== width || picture.height !== height) {
+      return { size: `${picture.width}x${picture.height} against the page's ${width}x${height}` };
+    }
+    const scratch = document.createElement('canvas');
+    scratch.width = width;
+    scratch.height = height;
+    const context = scratch.getContext('2d', { willReadFrequently: true });
+    context.drawImage(picture, 0, 0);
+    const theirs = context.getImageData(0, 0, width, height).data;
+    const ours = canvas.getContext('2d').getImageData(0, 0, width, height).data;
+    // Each label's box, with room for the widest glyphs and the descenders.
+    const isText = new Uint8Array(width * height);
+    for (const label of labels) {
+      const left = Math.floor(label.x / 15) - 2;
+      const top = Math.floor(label.y / 15) - 2;
+      const right = left + label.text.length * 9 + 6;
+      const bottom = top + 18;
+      for (let y = Math.max(0, top); y < Math.min(height, bottom); ++y) {
+        for (let x = Math.max(0, left); x < Math.min(width, right); ++x) isText[y * width + x] = 1;
+      }
+    }
+    const background = [theirs[0], theirs[1], theirs[2]];
+    const colourAt = (data, i) => [data[4 * i], data[4 * i + 1], data[4 * i + 2]];
+    const same = (a, b) => a[0] === b[0] && a[1] === b[1] && a[2] === b[2];
+    const ink = (c) => !same(c, background);
+    // Ink of one picture matched by ink of the same colour on the other at the same pixel.
+    let inked = 0;
+    let missing = 0;
+    let extra = 0;
+    const firstMisses = [];
+    for (let i = 0; i < width * height; ++i) {
+      if (isText[i]) continue;
+      const a = colourAt(theirs, i);
+      const b = colourAt(ours, i);
+      if (ink(a)) {
+        ++inked;
+        if (!same(a, b)) {
+          ++missing;
+          if (firstMisses.length < 5) firstMisses.push(`(${i % width}, ${Math.floor(i / width)})`);
+        }
+      } else if (ink(b)) {
+        ++extra;
+      }
+    }
+    return { inked, missing, extra, firstMisses };
+  }, desktop, texts);
+  check(!result.size, `the pictures differ in size: ${result.size}`);
+  console.log(`${name}: ${result.inked} inked pixels, ${result.missing} missing on the page, ${result.extra} only on the page`);
+  check(result.inked > 2000, `the desktop's picture has only ${result.inked} inked pixels`);
+  // A few pixels where a round end or a join meets a pixel's centre within rounding.
+  check(result.missing <= result.inked * 0.005, `the page misses ${result.missing} pixels, first at ${result.firstMisses}`);
+  check(result.extra <= result.inked * 0.005, `the page inks ${result.extra} pixels the desktop does not`);
+}
+
+const scenarios = { keyboard, hardwood, sequoia, labels, pixels };
 
 const server = await serve(site);
 const { browser, close } = await launch();
 let failed = false;
 try {
-  const page = await openSite(browser, server.url);
+  // The pixel comparison wants zoom 1 on a screen of one device pixel per pixel (800 x 600).
+  const page = await openSite(browser, server.url,
+    scenario === 'pixels' ? { width: 800, height: 600, deviceScaleFactor: 1 } : undefined);
   if (scenario === 'golden') {
     await golden(page, rest[0], rest[1]);
+  } else if (scenario === 'pixels') {
+    await pixels(page, rest[0], rest[1]);
   } else {
     check(scenarios[scenario], `unknown scenario ${scenario}`);
     await scenarios[scenario](page);

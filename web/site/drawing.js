@@ -10,7 +10,6 @@ const TWIPS_PER_PIXEL = 15;
 // width, style, flags, fill, fill style, text).
 export const PACKED_MARK_FIELDS = 13;
 const OPS = ['line', 'box', 'circle', 'text'];
-const BOX = 1;
 // From this many plain filled boxes in a row, they are written into the pixels directly.
 const BOX_RUN = 256;
 const FILLED = 1;
@@ -24,6 +23,29 @@ function cssColor(rgb) {
     cssColors.set(rgb, css);
   }
   return css;
+}
+
+// The colour 0xRRGGBB as the four bytes of an opaque pixel, read as one number on a
+// little-endian machine (RGBA in memory).
+function opaqueRgba(rgb) {
+  return (0xff000000 | ((rgb & 0xff) << 16) | (rgb & 0xff00) | ((rgb >> 16) & 0xff)) >>> 0;
+}
+
+// Marks as the drawing's JSON gives them (a fixed picture's), packed as the module packs a
+// drawing's marks: { packed, count, texts }.
+function packMarks(marks) {
+  const packed = new Float64Array(marks.length * PACKED_MARK_FIELDS);
+  const texts = [];
+  marks.forEach((mark, i) => {
+    const at = i * PACKED_MARK_FIELDS;
+    const rgb = (css) => parseInt(css.slice(1), 16);
+    packed.set([OPS.indexOf(mark.op), mark.x1, mark.y1, mark.x2 ?? 0, mark.y2 ?? 0, mark.r ?? 0,
+      rgb(mark.color), mark.width ?? 1, mark.style ?? 0,
+      (mark.filled ? FILLED : 0) | (mark.fill ? HAS_FILL : 0), mark.fill ? rgb(mark.fill) : 0,
+      mark.fillStyle ?? 1, mark.op === 'text' ? texts.length : -1], at);
+    if (mark.op === 'text') texts.push({ text: mark.text, font: mark.font });
+  });
+  return { packed, count: marks.length, texts };
 }
 
 // Mark `index` of the packed numbers, as the painter reads a mark.
@@ -66,6 +88,7 @@ export class DrawingCanvas {
     this.scale = 0;
     this.covered = false;
     this.hatches = new Map();
+    this.pixels = null;
   }
 
   // The canvas shows width x height twips; each twip is `pixels` device pixels / 15.
@@ -79,6 +102,7 @@ export class DrawingCanvas {
       this.canvas.width = w;
       this.canvas.height = h;
       this.scale = scale;
+      this.pixels = null;
       this.generation = -1;
     }
   }
@@ -94,10 +118,11 @@ export class DrawingCanvas {
     if (state && state.generation === this.generation && state.received === this.painted) return;
     const drawing = this.fetch(this.target, this.generation, this.painted);
     if (!drawing) return;
-    // Drawn in software on every machine, so its pixels are the same everywhere and boxes can be
-    // written straight into them (paintBoxRun).
+    // Drawn in software on every machine, so its pixels are the same everywhere and marks can be
+    // written straight into them (paintPixels).
     const ctx = this.canvas.getContext('2d', { willReadFrequently: true });
     if (drawing.restart) {
+      this.pixels = null;
       ctx.setTransform(1, 0, 0, 1, 0, 0);
       ctx.fillStyle = drawing.back;
       ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
@@ -108,76 +133,124 @@ export class DrawingCanvas {
     this.painted = drawing.received;
   }
 
-  // The packed marks in order. A long run of plain filled boxes (a map, a frame of flames) is
-  // written straight into the pixels: the pixels fillRect gives whole-pixel boxes, at a small
-  // part of the cost of tens of thousands of calls.
+  // The packed marks in order. Wide lines are rasterised here as the desktop does, without
+  // smoothing, so a graph's curves and frame fall on the desktop's pixels; a run of plain filled
+  // boxes (a map, a frame of flames) is written into the pixels too, at a small part of the
+  // cost of tens of thousands of canvas calls, with the pixels fillRect would give.
   paintPacked(ctx, packed, count, texts) {
-    const plainBox = (i) => {
+    const byPixels = (i) => {
       const at = i * PACKED_MARK_FIELDS;
-      return packed[at] === BOX && (packed[at + 9] & FILLED) !== 0 && packed[at + 7] <= 1;
+      const op = OPS[packed[at]];
+      return (op === 'line' && packed[at + 7] > 1)
+        || (op === 'box' && (packed[at + 9] & FILLED) !== 0 && packed[at + 7] <= 1);
     };
     for (let i = 0; i < count;) {
       let end = i;
-      while (end < count && plainBox(end)) ++end;
-      if (end - i >= BOX_RUN) {
-        this.paintBoxRun(ctx, packed, i, end);
+      let wideLines = false;
+      while (end < count && byPixels(end)) {
+        wideLines ||= OPS[packed[end * PACKED_MARK_FIELDS]] === 'line';
+        ++end;
+      }
+      if (wideLines || end - i >= BOX_RUN) {
+        this.paintPixels(ctx, packed, i, end);
         i = end;
       } else {
         this.paint(ctx, unpack(packed, i, texts));
+        this.pixels = null;
         ++i;
       }
     }
   }
 
-  // Filled box corners in device pixels, both corners belonging to the box; corners snap to
-  // whole pixels so that adjacent boxes (map cells) meet without gaps.
+  // Filled box corners in device pixels, both corners belonging to the box, as
+  // { left, top, right, bottom } (right and bottom outside); corners snap to whole pixels so
+  // that adjacent boxes (map cells) meet without gaps.
   boxPixels(x1, y1, x2, y2) {
     const unit = Math.round(this.scale * TWIPS_PER_PIXEL);
-    const left = Math.round(this.px(Math.min(x1, x2)));
-    const top = Math.round(this.px(Math.min(y1, y2)));
     return {
-      left,
-      top,
-      width: Math.round(this.px(Math.max(x1, x2))) - left + unit,
-      height: Math.round(this.px(Math.max(y1, y2))) - top + unit,
+      left: Math.round(this.px(Math.min(x1, x2))),
+      top: Math.round(this.px(Math.min(y1, y2))),
+      right: Math.round(this.px(Math.max(x1, x2))) + unit,
+      bottom: Math.round(this.px(Math.max(y1, y2))) + unit,
     };
   }
 
-  paintBoxRun(ctx, packed, from, to) {
-    // The boxes clipped to the canvas, and the part of the canvas they cover.
-    const boxes = new Int32Array((to - from) * 4);
-    const colors = new Uint32Array(to - from);
-    const bounds = { left: this.canvas.width, top: this.canvas.height, right: 0, bottom: 0 };
+  // The pixels of the canvas, kept between paints while only this painter writes them (a
+  // canvas call in between makes them stale: this.pixels = null).
+  canvasPixels(ctx) {
+    const { width, height } = this.canvas;
+    if (!this.pixels || this.pixels.width !== width || this.pixels.height !== height) {
+      const image = ctx.getImageData(0, 0, width, height);
+      this.pixels = { image, data: new Uint32Array(image.data.buffer), width, height };
+    }
+    return this.pixels;
+  }
+
+  paintPixels(ctx, packed, from, to) {
+    const pixels = this.canvasPixels(ctx);
+    const { width, height, data } = pixels;
+    const dirty = { left: width, top: height, right: 0, bottom: 0 };
     for (let i = from; i < to; ++i) {
       const at = i * PACKED_MARK_FIELDS;
-      const box = this.boxPixels(packed[at + 1], packed[at + 2], packed[at + 3], packed[at + 4]);
-      const n = i - from;
-      boxes[4 * n] = Math.max(0, box.left);
-      boxes[4 * n + 1] = Math.max(0, box.top);
-      boxes[4 * n + 2] = Math.min(this.canvas.width, box.left + box.width);
-      boxes[4 * n + 3] = Math.min(this.canvas.height, box.top + box.height);
-      if (boxes[4 * n] >= boxes[4 * n + 2] || boxes[4 * n + 1] >= boxes[4 * n + 3]) continue;
-      bounds.left = Math.min(bounds.left, boxes[4 * n]);
-      bounds.top = Math.min(bounds.top, boxes[4 * n + 1]);
-      bounds.right = Math.max(bounds.right, boxes[4 * n + 2]);
-      bounds.bottom = Math.max(bounds.bottom, boxes[4 * n + 3]);
-      const rgb = packed[at + 6];
-      // RGBA in memory order on a little-endian machine, opaque.
-      colors[n] = (0xff000000 | ((rgb & 0xff) << 16) | (rgb & 0xff00) | ((rgb >> 16) & 0xff)) >>> 0;
+      const rgba = opaqueRgba(packed[at + 6]);
+      let b;
+      if (OPS[packed[at]] === 'box') {
+        b = this.boxPixels(packed[at + 1], packed[at + 2], packed[at + 3], packed[at + 4]);
+        b.left = Math.max(0, b.left);
+        b.right = Math.min(width, b.right);
+        for (let y = Math.max(0, b.top); y < Math.min(height, b.bottom) && b.left < b.right; ++y) {
+          data.fill(rgba, y * width + b.left, y * width + b.right);
+        }
+      } else {
+        b = this.rasteriseLine(pixels, packed, at, rgba);
+      }
+      dirty.left = Math.min(dirty.left, Math.max(0, b.left));
+      dirty.top = Math.min(dirty.top, Math.max(0, b.top));
+      dirty.right = Math.max(dirty.right, Math.min(width, b.right));
+      dirty.bottom = Math.max(dirty.bottom, Math.min(height, b.bottom));
     }
-    if (bounds.left >= bounds.right || bounds.top >= bounds.bottom) return;
-    const width = bounds.right - bounds.left;
-    const image = ctx.getImageData(bounds.left, bounds.top, width, bounds.bottom - bounds.top);
-    const pixels = new Uint32Array(image.data.buffer);
-    for (let n = 0; n < to - from; ++n) {
-      const [x0, y0, x1, y1] = boxes.subarray(4 * n, 4 * n + 4);
-      if (x0 >= x1 || y0 >= y1) continue;
-      for (let y = y0; y < y1; ++y) {
-        const row = (y - bounds.top) * width - bounds.left;
-        pixels.fill(colors[n], row + x0, row + x1);
+    if (dirty.left < dirty.right && dirty.top < dirty.bottom) {
+      ctx.putImageData(pixels.image, 0, 0, dirty.left, dirty.top, dirty.right - dirty.left,
+        dirty.bottom - dirty.top);
+    }
+  }
+
+  // A wide line with round ends: every pixel whose centre lies within half the pen's width of
+  // the segment. A centre exactly half a pen away counts when it lies right of or below the
+  // segment, as the desktop's rasteriser takes the odd pixel to the right and below. Returns
+  // the pixels it may have covered.
+  rasteriseLine(pixels, packed, at, rgba) {
+    const x1 = this.px(packed[at + 1]);
+    const y1 = this.px(packed[at + 2]);
+    const x2 = this.px(packed[at + 3]);
+    const y2 = this.px(packed[at + 4]);
+    const dx = x2 - x1;
+    const dy = y2 - y1;
+    const length2 = dx * dx + dy * dy;
+    const half = (packed[at + 7] * this.scale * TWIPS_PER_PIXEL) / 2;
+    const reach = half * half;
+    const tie = 1e-9;
+    const b = {
+      left: Math.floor(Math.min(x1, x2) - half),
+      top: Math.floor(Math.min(y1, y2) - half),
+      right: Math.ceil(Math.max(x1, x2) + half) + 1,
+      bottom: Math.ceil(Math.max(y1, y2) + half) + 1,
+    };
+    const { width, height, data } = pixels;
+    for (let y = Math.max(0, b.top); y < Math.min(height, b.bottom); ++y) {
+      const cy = y + 0.5;
+      for (let x = Math.max(0, b.left); x < Math.min(width, b.right); ++x) {
+        const cx = x + 0.5;
+        const along = length2 > 0 ? Math.min(1, Math.max(0, ((cx - x1) * dx + (cy - y1) * dy) / length2)) : 0;
+        const ex = cx - (x1 + along * dx);
+        const ey = cy - (y1 + along * dy);
+        const d2 = ex * ex + ey * ey;
+        if (d2 < reach - tie || (d2 <= reach + tie && (ex > tie || (Math.abs(ex) <= tie && ey > 0)))) {
+          data[y * width + x] = rgba;
+        }
       }
     }
-    ctx.putImageData(image, bounds.left, bounds.top);
+    return b;
   }
 
   paintPicture(ctx, picture) {
@@ -185,7 +258,8 @@ export class DrawingCanvas {
       ctx.fillStyle = picture.background;
       ctx.fillRect(0, 0, this.px(picture.width), this.px(picture.height));
     }
-    for (const mark of picture.marks) this.paint(ctx, mark);
+    const { packed, count, texts } = packMarks(picture.marks);
+    this.paintPacked(ctx, packed, count, texts);
   }
 
   px(twips) {
@@ -222,13 +296,14 @@ export class DrawingCanvas {
         const box = this.boxPixels(mark.x1, mark.y1, mark.x2, mark.y2);
         if (mark.filled) {
           ctx.fillStyle = mark.color;
-          ctx.fillRect(box.left, box.top, box.width, box.height);
+          ctx.fillRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
           if (mark.width <= 1) break;
         }
         const width = this.pen(ctx, mark);
         const half = width % 2 === 1 ? 0.5 : 0;
         const unit = Math.round(this.scale * TWIPS_PER_PIXEL);
-        ctx.strokeRect(box.left + half, box.top + half, box.width - unit, box.height - unit);
+        ctx.strokeRect(box.left + half, box.top + half, box.right - box.left - unit,
+          box.bottom - box.top - unit);
         break;
       }
       case 'circle': {
