@@ -1,6 +1,7 @@
 // Browser tests of the web page, one scenario per run:
 //   node run_tests.mjs SITE_DIR golden NAME GOLDEN_DIR   a golden session through sylvandra.run
 //   node run_tests.mjs SITE_DIR SCENARIO                  keyboard | hardwood | sequoia | labels
+//                                                        | zoom | touch
 //   node run_tests.mjs SITE_DIR pixels soil|moose DRIVER  a graph against the desktop's PNG
 // Exit 0 when it holds, 1 with the difference when not, 77 when the site or browser is missing.
 import { spawnSync } from 'node:child_process';
@@ -235,15 +236,91 @@ async function pixels(page, name, nativeDriver) {
   check(result.extra <= result.inked * 0.005, `the page inks ${result.extra} pixels the desktop does not`);
 }
 
-const scenarios = { keyboard, hardwood, sequoia, labels, pixels };
+// The panel of a window, its size on the page, and its designed size in pixels (client area
+// and the 2-pixel border each side).
+async function panelSize(page, name) {
+  return page.evaluate((n) => {
+    const panel = document.querySelector(`section[data-window="${n}"]`);
+    const win = window.sylvandra.scene().windows.find((w) => w.name === n);
+    const rect = panel.getBoundingClientRect();
+    return { shown: rect.width, designed: win.width / 15 + 4 };
+  }, name);
+}
+
+// Zoom as on the desktop: Ctrl+= and Ctrl+- step through the desktop's steps, Ctrl+0 is the
+// designed size, the buttons on the page do the same for a screen without keys, and the zoom
+// chosen is kept for the next visit.
+async function zoom(page) {
+  const zoomNow = () => page.evaluate(() => window.sylvandra.zoom());
+  // 1280 x 960 fits the 800 x 600 design 1.6 times.
+  check((await zoomNow()) === 1.6, `the page opened at zoom ${await zoomNow()}`);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('Equal');
+  await page.keyboard.up('Control');
+  check((await zoomNow()) === 1.75, `Ctrl+= went to ${await zoomNow()}`);
+  const size = await panelSize(page, 'A_Select');
+  check(Math.abs(size.shown - size.designed * 1.75) < 1, `the menu is ${size.shown} pixels wide at zoom 1.75`);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('Digit0');
+  await page.keyboard.up('Control');
+  check((await zoomNow()) === 1, `Ctrl+0 went to ${await zoomNow()}`);
+  await page.click('.zoom-controls [aria-label="Zoom Out"]');
+  check((await zoomNow()) === 0.9, `Zoom Out went to ${await zoomNow()}`);
+  check((await page.$eval('.zoom-controls [aria-label="Actual Size"]', (b) => b.textContent)) === '90%',
+    'the page does not show its zoom');
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForFunction(() => document.documentElement.dataset.ready === 'yes');
+  check((await zoomNow()) === 0.9, `the zoom chosen was not kept: ${await zoomNow()}`);
+  const kept = await panelSize(page, 'A_Select');
+  check(Math.abs(kept.shown - kept.designed * 0.9) < 1, `the menu is ${kept.shown} pixels wide at zoom 0.9`);
+}
+
+// The page by touch alone: a tap opens a chapter, a finger on a graph reads it, and a finger
+// held on the graph opens its menu.
+async function touch(page) {
+  const centre = (selector) => page.$eval(selector, (e) => {
+    const r = e.getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+  let at = await centre(control('A_Select', 'Select(4)'));
+  await page.touchscreen.tap(at.x, at.y);
+  await settled(page);
+  check((await get(page, 'A_Intro.Visible')) === 'true', 'a tap did not open the chapter');
+  at = await centre(control('A_Intro', 'Command3'));
+  await page.touchscreen.tap(at.x, at.y);
+  await settled(page);
+  at = await centre(control('EX42Ask', 'Command2'));
+  await page.touchscreen.tap(at.x, at.y);
+  await settled(page);
+  check((await get(page, 'outpt.Visible')) === 'true', 'a tap did not run the model');
+  // The end of the LC curve (magenta), in page pixels.
+  const curve = (await run(page, 'canvas outpt')).filter((l) => l.startsWith('{"op":"line"'))
+    .map((l) => JSON.parse(l)).filter((m) => m.color === '#ff00ff' && m.y1 > 600).pop();
+  const point = await page.$eval('section[data-window="outpt"] canvas.surface', (canvas, m) => {
+    const r = canvas.getBoundingClientRect();
+    return { x: r.left + (m.x2 / 15) * (r.width / canvas.clientWidth), y: r.top + (m.y2 / 15) * (r.height / canvas.clientHeight) };
+  }, curve);
+  await page.touchscreen.touchStart(point.x, point.y);
+  await page.waitForSelector('.context-menu', { timeout: 3000 });
+  await page.touchscreen.touchEnd();
+  const readout = await page.$eval('#readout', (r) => (r.hidden ? '' : r.textContent));
+  check(readout.startsWith('LC'), `the finger on the LC curve read "${readout}"`);
+  const entries = await page.$$eval('.context-menu button', (b) => b.map((e) => e.textContent));
+  check(entries.includes('Save Data as CSV...'), `the graph's menu holds ${entries}`);
+}
+
+const scenarios = { keyboard, hardwood, sequoia, labels, pixels, zoom, touch };
 
 const server = await serve(site);
 const { browser, close } = await launch();
 let failed = false;
 try {
   // The pixel comparison wants zoom 1 on a screen of one device pixel per pixel (800 x 600).
-  const page = await openSite(browser, server.url,
-    scenario === 'pixels' ? { width: 800, height: 600, deviceScaleFactor: 1 } : undefined);
+  const viewports = {
+    pixels: { width: 800, height: 600, deviceScaleFactor: 1 },
+    touch: { width: 1024, height: 768, hasTouch: true, isMobile: true },
+  };
+  const page = await openSite(browser, server.url, viewports[scenario]);
   if (scenario === 'golden') {
     await golden(page, rest[0], rest[1]);
   } else if (scenario === 'pixels') {

@@ -22,6 +22,8 @@ const px = (twips) => twips / TWIPS_PER_PIXEL;
 const OUTPUT_WINDOWS = new Set(['outpt', 'Outpt2', 'outmap']);
 // Gap between the window in use and the window placed beside it.
 const GAP = 8;
+// How long a finger held still on a graph takes to open its menu.
+const LONG_PRESS_MS = 600;
 
 // Where a panel of `size` goes on `screen` beside `inUse` (right, left, below, above, in that
 // order) so that it covers none of it; null when no side has room. Rects in page pixels.
@@ -64,10 +66,54 @@ function keyName(event, inTextField) {
   }
 }
 
+const MIN_ZOOM = 0.5;
+const MAX_ZOOM = 4;
+// The steps of Zoom In and Zoom Out, as on the desktop; a zoom between two steps goes to the
+// next one.
+const ZOOM_STEPS = [0.5, 0.67, 0.75, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4];
+const ZOOM_KEY = 'sylvandra.zoom';
+
 // The zoom that fits the designed 800 x 600 screen into the browser window, in hundredths.
 export function zoomForScreen(width, height) {
   const zoom = Math.min(width / DESIGNED_SCREEN.width, height / DESIGNED_SCREEN.height);
-  return Math.min(4, Math.max(0.5, Math.floor(zoom * 100) / 100));
+  return Math.min(MAX_ZOOM, Math.max(MIN_ZOOM, Math.floor(zoom * 100) / 100));
+}
+
+// The zoom after one step ('in', 'out', or 'actual': the designed size).
+export function steppedZoom(zoom, step) {
+  const same = 1e-3;
+  if (step === 'in') return ZOOM_STEPS.find((next) => next > zoom + same) ?? MAX_ZOOM;
+  if (step === 'out') return [...ZOOM_STEPS].reverse().find((next) => next < zoom - same) ?? MIN_ZOOM;
+  return 1;
+}
+
+// The zoom the person chose on an earlier visit, or null (none kept, or no storage here).
+function keptZoom() {
+  try {
+    const zoom = Number(window.localStorage.getItem(ZOOM_KEY));
+    return zoom >= MIN_ZOOM && zoom <= MAX_ZOOM ? zoom : null;
+  } catch {
+    return null;
+  }
+}
+
+function keepZoom(zoom) {
+  try {
+    window.localStorage.setItem(ZOOM_KEY, String(zoom));
+  } catch {
+    // A page opened where nothing may be stored zooms for this visit only.
+  }
+}
+
+// The zoom step for a key press (Ctrl with +, =, - or 0, as on the desktop), or null.
+function zoomStepOf(event) {
+  if (!(event.ctrlKey || event.metaKey) || event.altKey) return null;
+  switch (event.key) {
+    case '+': case '=': return 'in';
+    case '-': return 'out';
+    case '0': return 'actual';
+    default: return null;
+  }
 }
 
 export class Desktop {
@@ -77,20 +123,66 @@ export class Desktop {
     this.panels = new Map();
     this.queue = Promise.resolve();
     this.busy = false;
-    this.zoom = zoomForScreen(window.innerWidth, window.innerHeight);
+    // The person's own zoom, once chosen, stays; until then the page fits the browser window.
+    this.chosenZoom = keptZoom();
+    this.zoom = this.chosenZoom ?? zoomForScreen(window.innerWidth, window.innerHeight);
     this.front = 0;
     this.suppressFocus = false;
     this.activeKey = '';
     this.focusedIn = new Map();
     // A key pressed where no window has the focus goes to the window in use.
     document.addEventListener('keydown', (event) => {
+      const step = zoomStepOf(event);
+      if (step) {
+        event.preventDefault();
+        this.stepZoom(step);
+        return;
+      }
       if (event.target !== document.body || !this.scene) return;
       this.panels.get(this.scene.active)?.keyDown(event);
-    });
+    }, true);
     window.addEventListener('resize', () => {
+      if (this.chosenZoom !== null) return;
       this.zoom = zoomForScreen(window.innerWidth, window.innerHeight);
       this.render();
     });
+    this.addZoomControls();
+  }
+
+  // Zoom Out, the zoom shown (a press goes to the actual size) and Zoom In, for a screen
+  // without a keyboard.
+  addZoomControls() {
+    const bar = document.createElement('div');
+    bar.className = 'zoom-controls';
+    bar.setAttribute('role', 'toolbar');
+    bar.setAttribute('aria-label', 'Zoom');
+    const button = (text, label, step) => {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.textContent = text;
+      b.setAttribute('aria-label', label);
+      b.title = label;
+      b.addEventListener('click', () => this.stepZoom(step));
+      bar.append(b);
+      return b;
+    };
+    button('−', 'Zoom Out', 'out');
+    this.zoomShown = button('', 'Actual Size', 'actual');
+    button('+', 'Zoom In', 'in');
+    document.body.append(bar);
+    this.showZoom();
+  }
+
+  showZoom() {
+    if (this.zoomShown) this.zoomShown.textContent = `${Math.round(this.zoom * 100)}%`;
+  }
+
+  stepZoom(step) {
+    this.chosenZoom = steppedZoom(this.zoom, step);
+    this.zoom = this.chosenZoom;
+    keepZoom(this.zoom);
+    this.showZoom();
+    if (this.scene) this.render();
   }
 
   // Runs the program's side of an action after the actions before it; the page shows the
@@ -240,9 +332,14 @@ class WindowPanel {
     element.addEventListener('keydown', (event) => this.keyDown(event));
     element.addEventListener('focusin', (event) => this.focusIn(event));
     element.addEventListener('pointerdown', () => desktop.raise(this));
-    surface.addEventListener('mousemove', (event) => this.hover(event));
+    // A finger on a graph reads it as the pointer does, and held still opens its menu.
+    surface.addEventListener('pointermove', (event) => this.hover(event));
+    surface.addEventListener('pointerdown', (event) => {
+      if (event.pointerType !== 'mouse') this.hover(event);
+    });
     if (OUTPUT_WINDOWS.has(win.name)) {
       this.client.addEventListener('contextmenu', (event) => this.contextMenu(event));
+      this.openMenuOnLongPress();
     }
     surface.addEventListener('mouseleave', () => { document.getElementById('readout').hidden = true; });
     desktop.screen.append(element);
@@ -563,6 +660,26 @@ class WindowPanel {
   closeClicked() {
     this.desktop.stopIfLeavingRunningWindow(this.name, true);
     this.desktop.deliver(() => this.desktop.core.close(this.name));
+  }
+
+  // A touch held still for LONG_PRESS_MS opens the output window's menu where the finger is
+  // (browsers without a context menu event for touch).
+  openMenuOnLongPress() {
+    let timer = null;
+    const cancel = () => {
+      clearTimeout(timer);
+      timer = null;
+    };
+    this.client.addEventListener('pointerdown', (event) => {
+      if (event.pointerType !== 'touch') return;
+      cancel();
+      const at = { clientX: event.clientX, clientY: event.clientY };
+      timer = setTimeout(() => {
+        timer = null;
+        if (!document.querySelector('.context-menu')) this.contextMenu({ ...at, preventDefault() {} });
+      }, LONG_PRESS_MS);
+    });
+    for (const type of ['pointerup', 'pointercancel', 'pointerleave']) this.client.addEventListener(type, cancel);
   }
 
   // The output window's menu: its picture and data as downloads, and the kept run.
