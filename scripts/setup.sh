@@ -6,7 +6,7 @@ set -eu
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-dejavu-core fonts-liberation desktop-file-utils appstream dpkg-dev xvfb libx11-dev \
-libxtst-dev poppler-utils dbus-daemon at-spi2-core python3-pyatspi emscripten node-acorn chromium"
+libxtst-dev poppler-utils dbus-daemon at-spi2-core python3-pyatspi emscripten node-acorn woff2 chromium"
 # Node.js and npm: Debian's, unless a Node.js from elsewhere (which brings its own npm, and
 # conflicts with Debian's npm package) is already installed.
 if ! command -v node >/dev/null 2>&1; then PACKAGES="$PACKAGES nodejs"; fi

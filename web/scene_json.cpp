@@ -49,15 +49,6 @@ std::string DrawingStateJson(const Surface& surface) {
          ",\"received\":" + std::to_string(surface.marksReceived()) + "}";
 }
 
-std::string MarksJson(const std::vector<Mark>& marks, std::size_t from) {
-  std::string json = "[";
-  for (std::size_t i = from; i < marks.size(); ++i) {
-    if (i > from) json += ",";
-    json += MarkJson(marks[i]);
-  }
-  return json + "]";
-}
-
 }  // namespace
 
 std::string FontJson(const Font& font) {
@@ -133,33 +124,6 @@ std::string SceneJson(const Program& program) {
          ",\"ended\":" + Bool(program.ended()) + "}";
 }
 
-std::string MarkJson(const Mark& m) {
-  std::string json = "{\"op\":\"" + std::string(script::MarkKindName(m.kind)) +
-                     "\",\"x1\":" + JsonNumber(m.x1) + ",\"y1\":" + JsonNumber(m.y1) +
-                     ",\"color\":" + Hex(m.color);
-  switch (m.kind) {
-    case MarkKind::Line:
-    case MarkKind::Box:
-      json += ",\"x2\":" + JsonNumber(m.x2) + ",\"y2\":" + JsonNumber(m.y2) +
-              ",\"width\":" + std::to_string(m.width) + ",\"style\":" + std::to_string(m.style) +
-              ",\"filled\":" + Bool(m.filled);
-      break;
-    case MarkKind::Circle:
-      json += ",\"r\":" + JsonNumber(m.r) + ",\"width\":" + std::to_string(m.width) +
-              ",\"style\":" + std::to_string(m.style) +
-              ",\"fill\":" + (m.fill ? Hex(*m.fill) : std::string("null")) +
-              ",\"fillStyle\":" + std::to_string(m.fillStyle);
-      break;
-    case MarkKind::Text:
-      json += ",\"text\":" + JsonString(m.text) + ",\"font\":" + FontJson(m.font);
-      break;
-  }
-  if (m.transient) json += ",\"transient\":true";
-  if (m.kept) json += ",\"kept\":true";
-  if (m.series != 0) json += ",\"series\":" + std::to_string(m.series);
-  return json + "}";
-}
-
 namespace {
 
 // Appends the mark's numbers; a text goes to `texts`, which the numbers refer to.
@@ -211,15 +175,20 @@ DrawingUpdate PackedDrawing(const Surface& surface, std::uint64_t generation,
       update.json += "{\"width\":" + JsonNumber(picture->width) +
                      ",\"height\":" + JsonNumber(picture->height) + ",\"background\":" +
                      (picture->background ? Hex(*picture->background) : std::string("null")) +
-                     ",\"marks\":" + MarksJson(picture->marks, 0) + "}";
+                     ",\"count\":" + std::to_string(picture->marks.size()) + "}";
     } else {
       update.json += "null";
     }
   }
   const auto count = static_cast<std::size_t>(marks.end() - unpainted);
-  update.marks.reserve(count * kPackedMarkFields);
   std::string texts;
   int textCount = 0;
+  // The picture's marks come first in the numbers, then the drawing's.
+  if (const Picture* picture = surface.picture().get(); restart && picture) {
+    update.marks.reserve((picture->marks.size() + count) * kPackedMarkFields);
+    for (const Mark& mark : picture->marks) PackMark(mark, update.marks, texts, textCount);
+  }
+  update.marks.reserve(update.marks.size() + count * kPackedMarkFields);
   for (auto mark = unpainted; mark != marks.end(); ++mark) {
     PackMark(*mark, update.marks, texts, textCount);
   }

@@ -20,8 +20,6 @@ std::string WindowJson(const Window& window);
 // {"windows":[...],"active":NAME|null,"handling":NAME|null,"ended":BOOL}
 std::string SceneJson(const Program& program);
 
-// One mark with what a renderer needs to draw it.
-std::string MarkJson(const Mark& mark);
 // The marks of a drawing packed as numbers, which the page reads straight from the module's
 // memory: a long run's frame of flames is tens of thousands of boxes, too many to write and
 // parse as text at a frame rate. kPackedMarkFields numbers per mark, in this order.
@@ -45,10 +43,11 @@ inline constexpr int kPackedFilled = 1;
 inline constexpr int kPackedHasFill = 2;
 
 struct DrawingUpdate {
-  // {"generation","restart","received","back","width","height","picture" (restart only),
-  //  "count","texts":[{"text","font"},...]}, or null for a drawing there is not.
+  // {"generation","restart","received","back","width","height","picture" (restart only:
+  //  null or {"width","height","background","count"}),"count","texts":[{"text","font"},...]},
+  // or null for a drawing there is not.
   std::string json;
-  // count * kPackedMarkFields numbers.
+  // kPackedMarkFields numbers a mark: the picture's "count" marks, then the drawing's.
   std::vector<double> marks;
 };
 

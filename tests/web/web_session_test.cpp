@@ -282,9 +282,18 @@ TEST(PackedDrawing, TransientMarksDroppedAfterPaintingDoNotRestartTheDrawing) {
   ASSERT_EQ(fresh.marks.size(), 2u * kPackedMarkFields);
   EXPECT_TRUE(PackedMarkIs(fresh, 0, surface.marks()[0]));
   EXPECT_TRUE(PackedMarkIs(fresh, 1, surface.marks()[1]));
-  // A picture put under the drawing starts it over.
-  surface.setPicture(std::make_shared<Picture>());
-  EXPECT_TRUE(Has(PackedDrawing(surface, generation, 4), "\"restart\":true"));
+  // A picture put under the drawing starts it over; its marks come first in the numbers, and
+  // its texts first among the texts.
+  auto picture = std::make_shared<Picture>();
+  picture->marks.push_back(TextMark(0, 0, "Sequoia", Font{}));
+  surface.setPicture(picture);
+  const DrawingUpdate again = PackedDrawing(surface, generation, 4);
+  EXPECT_TRUE(Has(again, "\"restart\":true"));
+  EXPECT_TRUE(Has(again, "\"count\":1}"));  // the picture's
+  ASSERT_EQ(again.marks.size(), 3u * kPackedMarkFields);
+  EXPECT_EQ(again.marks[kPackedText], 0);
+  EXPECT_TRUE(PackedMarkIs(again, 1, surface.marks()[0]));
+  EXPECT_TRUE(Has(again, "\"count\":2,\"texts\":[{\"text\":\"Sequoia\""));
 }
 
 // Every field of a mark reaches the page: a filled box, a dashed wide line, a hatched circle

@@ -31,23 +31,6 @@ function opaqueRgba(rgb) {
   return (0xff000000 | ((rgb & 0xff) << 16) | (rgb & 0xff00) | ((rgb >> 16) & 0xff)) >>> 0;
 }
 
-// Marks as the drawing's JSON gives them (a fixed picture's), packed as the module packs a
-// drawing's marks: { packed, count, texts }.
-function packMarks(marks) {
-  const packed = new Float64Array(marks.length * PACKED_MARK_FIELDS);
-  const texts = [];
-  marks.forEach((mark, i) => {
-    const at = i * PACKED_MARK_FIELDS;
-    const rgb = (css) => parseInt(css.slice(1), 16);
-    packed.set([OPS.indexOf(mark.op), mark.x1, mark.y1, mark.x2 ?? 0, mark.y2 ?? 0, mark.r ?? 0,
-      rgb(mark.color), mark.width ?? 1, mark.style ?? 0,
-      (mark.filled ? FILLED : 0) | (mark.fill ? HAS_FILL : 0), mark.fill ? rgb(mark.fill) : 0,
-      mark.fillStyle ?? 1, mark.op === 'text' ? texts.length : -1], at);
-    if (mark.op === 'text') texts.push({ text: mark.text, font: mark.font });
-  });
-  return { packed, count: marks.length, texts };
-}
-
 // Mark `index` of the packed numbers, as the painter reads a mark.
 function unpack(packed, index, texts) {
   const at = index * PACKED_MARK_FIELDS;
@@ -126,9 +109,14 @@ export class DrawingCanvas {
       ctx.setTransform(1, 0, 0, 1, 0, 0);
       ctx.fillStyle = drawing.back;
       ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
-      if (drawing.picture && !covered) this.paintPicture(ctx, drawing.picture);
     }
-    if (!covered) this.paintPacked(ctx, drawing.packed, drawing.count, drawing.texts);
+    // The packed numbers hold the picture's marks (when it is sent), then the drawing's.
+    const pictureMarks = drawing.picture ? drawing.picture.count : 0;
+    if (drawing.picture && !covered) this.paintPicture(ctx, drawing.picture, drawing.packed, drawing.texts);
+    if (!covered) {
+      this.paintPacked(ctx, drawing.packed.subarray(pictureMarks * PACKED_MARK_FIELDS), drawing.count,
+        drawing.texts);
+    }
     this.generation = drawing.generation;
     this.painted = drawing.received;
   }
@@ -253,14 +241,15 @@ export class DrawingCanvas {
     return b;
   }
 
-  paintPicture(ctx, picture) {
+  paintPicture(ctx, picture, packed, texts) {
     if (picture.background) {
       ctx.fillStyle = picture.background;
       ctx.fillRect(0, 0, this.px(picture.width), this.px(picture.height));
+      this.pixels = null;
     }
-    const { packed, count, texts } = packMarks(picture.marks);
-    this.paintPacked(ctx, packed, count, texts);
+    this.paintPacked(ctx, packed, picture.count, texts);
   }
+
 
   px(twips) {
     return twips * this.scale;

@@ -34,6 +34,25 @@ const page = {
   ended() {},
 };
 
+// The module's bytes. The site holds it gzip-compressed, and the page unpacks it: a plain static
+// server that compresses nothing sends a third of the bytes. A server that unpacks it on the
+// way (Content-Encoding) hands over the module itself; a browser that cannot unpack gzip
+// fetches the uncompressed module beside it.
+async function moduleBytes() {
+  if (typeof DecompressionStream === 'function') {
+    const response = await fetch('sylvandra-web.wasm.gz');
+    if (response.ok) {
+      const bytes = new Uint8Array(await response.arrayBuffer());
+      if (bytes[0] !== 0x1f || bytes[1] !== 0x8b) return bytes;
+      const unpacked = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+      return new Response(unpacked).arrayBuffer();
+    }
+  }
+  const response = await fetch('sylvandra-web.wasm');
+  if (!response.ok) throw new Error(`the module could not be loaded (${response.status})`);
+  return response.arrayBuffer();
+}
+
 function printed(text) {
   const result = JSON.parse(text);
   if (result.error !== undefined) throw new Error(result.error);
@@ -43,7 +62,19 @@ function printed(text) {
 async function start() {
   const fonts = ['Liberation Sans', 'Liberation Serif', 'Liberation Mono', 'DejaVu Sans'];
   const fontsLoaded = Promise.all(fonts.map((f) => document.fonts.load(`12px "${f}"`))).catch(() => {});
-  const module = await createSylvandra({ page });
+  const module = await createSylvandra({
+    page,
+    instantiateWasm(imports, receive) {
+      moduleBytes()
+        .then((bytes) => WebAssembly.instantiate(bytes, imports))
+        .then(({ instance, module: compiled }) => receive(instance, compiled))
+        .catch((error) => {
+          const loading = document.getElementById('loading');
+          if (loading) loading.textContent = `The exercises could not start: ${error.message}`;
+        });
+      return {};
+    },
+  });
   const core = {
     scene: () => JSON.parse(module.UTF8ToString(module._sylvandra_scene())),
     drawing: (target, generation, painted) => {
@@ -52,7 +83,8 @@ async function start() {
       if (drawing) {
         const at = module._sylvandra_drawing_marks() / Float64Array.BYTES_PER_ELEMENT;
         // A view, not a copy: the page paints it before the module runs again.
-        drawing.packed = module.HEAPF64.subarray(at, at + drawing.count * PACKED_MARK_FIELDS);
+        const marks = drawing.count + (drawing.picture ? drawing.picture.count : 0);
+        drawing.packed = module.HEAPF64.subarray(at, at + marks * PACKED_MARK_FIELDS);
       }
       return drawing;
     },
@@ -91,6 +123,7 @@ async function start() {
     scene: () => core.scene(),
     zoom: () => desktop.zoom,
   };
+  performance.mark('main menu shown');
   document.documentElement.dataset.ready = 'yes';
 }
 
