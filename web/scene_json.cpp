@@ -66,6 +66,7 @@ std::string ControlJson(const Control& control) {
   if (control.kind() == ControlKind::TextBox) {
     json += ",\"text\":" + JsonString(control.text()) + ",\"locked\":" + Bool(control.locked()) +
             ",\"multiLine\":" + Bool(control.multiLine()) +
+            ",\"markdown\":" + Bool(control.markdown()) +
             ",\"result\":" + Bool(IsResultField(control));
   } else {
     json += ",\"caption\":" + JsonString(control.caption());

@@ -1,7 +1,7 @@
 // Browser tests of the web page, one scenario per run:
 //   node run_tests.mjs SITE_DIR golden NAME GOLDEN_DIR   a golden session through sylvandra.run
 //   node run_tests.mjs SITE_DIR SCENARIO                  keyboard | hardwood | sequoia | labels
-//                                                        | zoom | touch
+//                                                        | zoom | touch | model-page
 //   node run_tests.mjs SITE_DIR pixels soil|moose DRIVER  a graph against the desktop's PNG
 // Exit 0 when it holds, 1 with the difference when not, 77 when the site or browser is missing.
 import { spawnSync } from 'node:child_process';
@@ -309,7 +309,28 @@ async function touch(page) {
   check(entries.includes('Save Data as CSV...'), `the graph's menu holds ${entries}`);
 }
 
-const scenarios = { keyboard, hardwood, sequoia, labels, pixels, zoom, touch };
+// F1 in an exercise window shows its model page rendered, as the desktop does: headings, the
+// inputs table, and its text as the driver reads it.
+async function modelPage(page) {
+  await run(page, 'click A_Select.Select(0)');
+  await run(page, 'click A_Intro.Continue');
+  await page.focus(control('Ex0Ask', 'SOM'));
+  await page.keyboard.press('F1');
+  await settled(page);
+  check((await get(page, 'ModelPage.Visible')) === 'true', 'F1 did not show the model page');
+  const shown = await page.$eval('section[data-window="ModelPage"] .control.page', (p) => ({
+    heading: p.querySelector('h1')?.textContent,
+    sections: [...p.querySelectorAll('h2')].map((h) => h.textContent),
+    inputs: [...p.querySelectorAll('table tbody tr td:first-child')].map((td) => td.textContent),
+    text: p.textContent,
+  }));
+  check(shown.heading === 'SOM Balance Model', `the page is headed ${shown.heading}`);
+  check(shown.sections.includes('Things to try'), `the page's sections are ${shown.sections}`);
+  check(shown.inputs.join('|') === 'Soil Organic Matter|Inputs|Turnover Rate', `the inputs table lists ${shown.inputs}`);
+  check(!/[#|]|\*\*/.test(shown.text), 'Markdown marks are shown on the page');
+}
+
+const scenarios = { keyboard, hardwood, sequoia, labels, pixels, zoom, touch, 'model-page': modelPage };
 
 const server = await serve(site);
 const { browser, close } = await launch();

@@ -5,6 +5,7 @@
 
 import { messageBox } from './dialogs.js';
 import { DrawingCanvas } from './drawing.js';
+import { markdownToHtml } from './markdown.js';
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -427,6 +428,15 @@ class WindowPanel {
         focusable = element;
         break;
       case 'TextBox':
+        if (control.markdown) {
+          // A model page: read-only, rendered, its text selectable and copied as shown.
+          element = document.createElement('div');
+          element.className = 'page';
+          element.setAttribute('role', 'document');
+          element.tabIndex = 0;
+          focusable = element;
+          break;
+        }
         element = document.createElement(control.multiLine ? 'textarea' : 'input');
         if (!control.multiLine) element.type = 'text';
         element.spellcheck = false;
@@ -527,6 +537,14 @@ class WindowPanel {
         element.style.background = control.back;
         break;
       case 'TextBox':
+        if (control.markdown) {
+          if (view.shownText !== control.text) {
+            element.innerHTML = markdownToHtml(control.text);
+            view.shownText = control.text;
+          }
+          element.setAttribute('aria-label', control.label);
+          break;
+        }
         if (view.pendingTypes > 0) {
           view.last = '';
         } else if (element.value !== control.text) {
