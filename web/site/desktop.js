@@ -74,10 +74,18 @@ const MAX_ZOOM = 4;
 const ZOOM_STEPS = [0.5, 0.67, 0.75, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4];
 const ZOOM_KEY = 'sylvandra.zoom';
 
-// The zoom that fits the designed 800 x 600 screen into the browser window, in hundredths.
+// The share of the browser window the designed 800 x 600 screen fills, as on the desktop, so
+// that an output window has room beside the exercise window in use.
+const SCREEN_SHARE = 0.75;
+
+// The zoom a browser window of this size starts at, in hundredths: as on the desktop, the
+// design fills three quarters of it but is never shown below its designed size; a browser
+// window smaller than the design (a tablet, a phone) shows all of it, down to half size.
 export function zoomForScreen(width, height) {
-  const zoom = Math.min(width / DESIGNED_SCREEN.width, height / DESIGNED_SCREEN.height);
-  return Math.min(MAX_ZOOM, Math.max(MIN_ZOOM, Math.floor(zoom * 100) / 100));
+  const share = Math.min(width / DESIGNED_SCREEN.width, height / DESIGNED_SCREEN.height);
+  const comfortable = Math.round(share * SCREEN_SHARE * 100) / 100;
+  if (comfortable >= 1) return Math.min(MAX_ZOOM, comfortable);
+  return Math.min(1, Math.max(MIN_ZOOM, Math.floor(share * 100) / 100));
 }
 
 // The zoom after one step ('in', 'out', or 'actual': the designed size).
