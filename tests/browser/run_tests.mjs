@@ -273,6 +273,13 @@ async function zoom(page) {
   check((await zoomNow()) === 0.9, `the zoom chosen was not kept: ${await zoomNow()}`);
   const kept = await panelSize(page, 'A_Select');
   check(Math.abs(kept.shown - kept.designed * 0.9) < 1, `the menu is ${kept.shown} pixels wide at zoom 0.9`);
+  // The View menu beside the program's own menus, as on the desktop.
+  const [view] = await page.$$('xpath/.//section[@data-window="A_Select"]//button[@class="menu" and text()="View"]');
+  check(view, 'the main menu has no View menu');
+  await view.click();
+  const [zoomIn] = await page.$$('xpath/.//section[@data-window="A_Select"]//*[@role="menuitem" and starts-with(., "Zoom In")]');
+  await zoomIn.click();
+  check((await zoomNow()) === 1, `View > Zoom In went to ${await zoomNow()}`);
 }
 
 // The page by touch alone: a tap opens a chapter, a finger on a graph reads it, and a finger

@@ -602,56 +602,89 @@ class WindowPanel {
     if (this.menuKey === key) return;
     this.menuKey = key;
     this.menubar.replaceChildren();
+    const caption = (text) => text.replace(/&(.)/g, '$1');
     for (const menu of items.filter((m) => m.container === '')) {
-      const holder = document.createElement('div');
-      holder.hidden = !menu.visible;
-      const button = document.createElement('button');
-      button.type = 'button';
-      button.className = 'menu';
-      button.textContent = menu.caption.replace(/&(.)/g, '$1');
-      button.disabled = !menu.enabled;
-      button.setAttribute('aria-haspopup', 'menu');
-      button.setAttribute('aria-expanded', 'false');
-      const list = document.createElement('div');
-      list.setAttribute('role', 'menu');
-      list.setAttribute('aria-label', button.textContent);
-      list.hidden = true;
-      const entries = items.filter((m) => m.container === menu.name);
-      for (const entry of entries) {
-        const item = document.createElement('button');
-        item.type = 'button';
-        item.setAttribute('role', 'menuitem');
-        item.textContent = entry.caption.replace(/&(.)/g, '$1');
-        item.hidden = !entry.visible;
-        item.disabled = !entry.enabled;
-        item.addEventListener('click', () => {
-          list.hidden = true;
-          button.setAttribute('aria-expanded', 'false');
-          this.desktop.act(`click ${this.target(entry.name)}`);
-        });
-        list.append(item);
-      }
-      button.addEventListener('click', () => {
-        if (entries.length === 0) {
-          this.desktop.act(`click ${this.target(menu.name)}`);
-          return;
-        }
-        list.hidden = !list.hidden;
-        button.setAttribute('aria-expanded', String(!list.hidden));
-        if (!list.hidden) list.querySelector('[role="menuitem"]:not([hidden])')?.focus();
+      const entries = items.filter((m) => m.container === menu.name).map((entry) => ({
+        caption: caption(entry.caption),
+        hidden: !entry.visible,
+        disabled: !entry.enabled,
+        action: () => this.desktop.act(`click ${this.target(entry.name)}`),
+      }));
+      this.addMenu(caption(menu.caption), entries, {
+        hidden: !menu.visible,
+        disabled: !menu.enabled,
+        action: () => this.desktop.act(`click ${this.target(menu.name)}`),
       });
-      list.addEventListener('keydown', (event) => {
-        if (event.key === 'Escape') {
-          event.stopPropagation();
-          list.hidden = true;
-          button.setAttribute('aria-expanded', 'false');
-          button.focus();
-        }
-      });
-      holder.append(button, list);
-      this.menubar.append(holder);
     }
+    // The desktop's View menu, beside the program's own.
+    const zoom = (step) => () => this.desktop.stepZoom(step);
+    this.addMenu('View', [
+      { caption: 'Zoom In', shortcut: 'Ctrl++', action: zoom('in') },
+      { caption: 'Zoom Out', shortcut: 'Ctrl+-', action: zoom('out') },
+      { caption: 'Actual Size', shortcut: 'Ctrl+0', action: zoom('actual') },
+    ], {});
   }
+
+  // A menu of the menu bar: entries { caption, shortcut, hidden, disabled, action }; a menu
+  // without entries acts itself when pressed (menu.action).
+  addMenu(caption, entries, menu) {
+    const holder = document.createElement('div');
+    holder.hidden = Boolean(menu.hidden);
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'menu';
+    button.textContent = caption;
+    button.disabled = Boolean(menu.disabled);
+    button.setAttribute('aria-haspopup', 'menu');
+    button.setAttribute('aria-expanded', 'false');
+    const list = document.createElement('div');
+    list.setAttribute('role', 'menu');
+    list.setAttribute('aria-label', caption);
+    list.hidden = true;
+    const close = () => {
+      list.hidden = true;
+      button.setAttribute('aria-expanded', 'false');
+    };
+    for (const entry of entries) {
+      const item = document.createElement('button');
+      item.type = 'button';
+      item.setAttribute('role', 'menuitem');
+      item.textContent = entry.caption;
+      if (entry.shortcut) {
+        item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
+        const keys = document.createElement('span');
+        keys.className = 'shortcut';
+        keys.textContent = entry.shortcut;
+        item.append(keys);
+      }
+      item.hidden = Boolean(entry.hidden);
+      item.disabled = Boolean(entry.disabled);
+      item.addEventListener('click', () => {
+        close();
+        entry.action();
+      });
+      list.append(item);
+    }
+    button.addEventListener('click', () => {
+      if (entries.length === 0) {
+        menu.action?.();
+        return;
+      }
+      list.hidden = !list.hidden;
+      button.setAttribute('aria-expanded', String(!list.hidden));
+      if (!list.hidden) list.querySelector('[role="menuitem"]:not([hidden])')?.focus();
+    });
+    list.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') {
+        event.stopPropagation();
+        close();
+        button.focus();
+      }
+    });
+    holder.append(button, list);
+    this.menubar.append(holder);
+  }
+
 
   focusElement(controlName) {
     const view = this.controls.get(controlName);
