@@ -119,6 +119,14 @@ EMSCRIPTEN_KEEPALIVE const char* sylvandra_run(const char* line) {
   return runText.c_str();
 }
 
+EMSCRIPTEN_KEEPALIVE void sylvandra_edit(const char* target, const char* text) {
+  Session().edit(target, text);
+}
+
+EMSCRIPTEN_KEEPALIVE void sylvandra_key_up(const char* target) {
+  Session().keyUp(target);
+}
+
 EMSCRIPTEN_KEEPALIVE void sylvandra_close(const char* window) {
   Session().closeWindow(window);
 }

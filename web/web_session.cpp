@@ -86,18 +86,42 @@ std::string WebSession::scene() const {
   return SceneJson(*program_);
 }
 
-DrawingUpdate WebSession::drawing(std::string_view target, std::uint64_t generation,
-                                  std::uint64_t painted) const {
+Control* WebSession::pageControl(std::string_view target) const {
   const auto dot = target.find('.');
-  const std::string_view windowName = target.substr(0, dot);
-  const Window* window = program_->loaded(windowName);
-  if (!window) return {"null", {}};
-  if (dot == std::string_view::npos) return PackedDrawing(window->surface(), generation, painted);
+  const Window* window = program_->loaded(target.substr(0, dot));
+  if (!window || dot == std::string_view::npos) return nullptr;
   const std::string_view part = target.substr(dot + 1);
   const auto open = part.find('(');
   int index = -1;
   if (open != std::string_view::npos) index = std::atoi(std::string(part.substr(open + 1)).c_str());
-  const Control* control = window->find(part.substr(0, open), index);
+  return window->find(part.substr(0, open), index);
+}
+
+bool WebSession::reachable(const Control* field) const {
+  // A key released after its window closed (Escape) reaches no field of it.
+  return field && !program_->ended() && field->visible() && field->window().visible();
+}
+
+void WebSession::edit(std::string_view target, std::string text) {
+  Control* field = pageControl(target);
+  if (!reachable(field)) return;
+  stage_->act([&] { program_->edit(*field, std::move(text)); });
+}
+
+void WebSession::keyUp(std::string_view target) {
+  Control* field = pageControl(target);
+  if (!reachable(field)) return;
+  stage_->act([&] { program_->keyUp(*field); });
+}
+
+DrawingUpdate WebSession::drawing(std::string_view target, std::uint64_t generation,
+                                  std::uint64_t painted) const {
+  if (target.find('.') == std::string_view::npos) {
+    const Window* window = program_->loaded(target);
+    if (!window) return {"null", {}};
+    return PackedDrawing(window->surface(), generation, painted);
+  }
+  const Control* control = pageControl(target);
   const Surface* surface = control ? control->surfaceIfAny() : nullptr;
   if (!surface) return {"null", {}};
   return PackedDrawing(*surface, generation, painted);

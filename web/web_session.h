@@ -32,6 +32,12 @@ class WebSession {
   // printed (a refusal of what a person cannot reach). Throws script::ScriptError for a line
   // the driver does not know.
   std::vector<std::string> act(std::string_view line);
+  // A person typing in a field of the page, as the desktop delivers it: the text changes as a
+  // key goes down or text is pasted (the field's change event), and every key released in the
+  // field fires its key-up event, also a key that left the text as it was. `target` is
+  // `WINDOW.FIELD` or `WINDOW.FIELD(INDEX)`; an unknown one is ignored.
+  void edit(std::string_view target, std::string text);
+  void keyUp(std::string_view target);
   // The title bar's close button of the window.
   void closeWindow(std::string_view windowName);
   // One line of a script as the script driver runs it: the lines it prints. Throws
@@ -50,6 +56,10 @@ class WebSession {
  private:
   class PageStage;
   std::vector<std::string> execute(std::string_view line);
+  // The control a page element stands for, or null.
+  Control* pageControl(std::string_view target) const;
+  // Whether a person can type in the field now (it and its window shown).
+  bool reachable(const Control* field) const;
 
   WebHost host_;
   std::ostringstream out_;

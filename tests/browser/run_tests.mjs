@@ -1,7 +1,7 @@
 // Browser tests of the web page, one scenario per run:
 //   node run_tests.mjs SITE_DIR golden NAME GOLDEN_DIR   a golden session through sylvandra.run
 //   node run_tests.mjs SITE_DIR SCENARIO                  keyboard | hardwood | sequoia | labels
-//                                                        | zoom | touch | model-page
+//                                                        | zoom | touch | model-page | typing
 //   node run_tests.mjs SITE_DIR pixels soil|moose DRIVER  a graph against the desktop's PNG
 // Exit 0 when it holds, 1 with the difference when not, 77 when the site or browser is missing.
 import { spawnSync } from 'node:child_process';
@@ -337,7 +337,26 @@ async function modelPage(page) {
   check(!/[#|]|\*\*/.test(shown.text), 'Markdown marks are shown on the page');
 }
 
-const scenarios = { keyboard, hardwood, sequoia, labels, pixels, zoom, touch, 'model-page': modelPage };
+// Typing in a field reaches the program as on the desktop, a change as each key goes down and
+// a key-up as it is released: the concentration converter converts the typed mass on key-up
+// (36 in the first element's mass, as in the driver's session, gives 2 and 2).
+async function typing(page) {
+  await run(page, 'click A_Select.Select(2)');
+  await run(page, 'click A_Intro.Command1');
+  await page.click(control('Ex2aAsk', 'Mass'), { clickCount: 3 });
+  await page.keyboard.type('36');
+  await settled(page);
+  check((await get(page, 'Ex2aAsk.Mass')) === '"36"', 'the typing did not reach the mass');
+  check((await get(page, 'Ex2aAsk.Moles')) === '"2"', `the moles read ${await get(page, 'Ex2aAsk.Moles')}`);
+  check((await get(page, 'Ex2aAsk.Equivalents')) === '"2"', 'the equivalents were not converted');
+  // Emptied by Backspace, the field reads 0 after the key-up, as the converter wants it.
+  await page.keyboard.press('Backspace');
+  await page.keyboard.press('Backspace');
+  await settled(page);
+  check((await get(page, 'Ex2aAsk.Mass')) === '"0"', `an emptied mass reads ${await get(page, 'Ex2aAsk.Mass')}`);
+}
+
+const scenarios = { typing, keyboard, hardwood, sequoia, labels, pixels, zoom, touch, 'model-page': modelPage };
 
 const server = await serve(site);
 const { browser, close } = await launch();

@@ -209,6 +209,35 @@ TEST(WebSession, ALongRunStopsAtTheEndOfAYearWhenThePageAsks) {
   EXPECT_EQ(page.waits, waitsBefore);
 }
 
+// Typing on the page reaches a field as on the desktop: the text changes as a key goes down,
+// and the key-up that follows runs the field's KeyUp handler, also after a key that changed
+// nothing. The concentration converter recomputes the other units on the typed field's key-up.
+TEST(WebSession, TypingChangesTheTextAndKeyUpRunsTheFieldsHandler) {
+  RecordingPage page;
+  WebSession session(page);
+  for (const char* line : {"click A_Select.Select(2)", "click A_Intro.Command1"}) session.act(line);
+  const auto text = [&](const char* target) {
+    return session.run(std::string("get ") + target).at(0);
+  };
+  const std::string molesBefore = text("Ex2aAsk.Moles");
+  session.edit("Ex2aAsk.Mass", "36");
+  EXPECT_EQ(text("Ex2aAsk.Mass"), "\"36\"");
+  EXPECT_EQ(text("Ex2aAsk.Moles"), molesBefore) << "the change alone converted";
+  session.keyUp("Ex2aAsk.Mass");
+  const std::string moles = text("Ex2aAsk.Moles");
+  EXPECT_NE(moles, molesBefore);
+  // A key that changes nothing (an arrow) still fires key-up: the moles typed over without a
+  // key-up are converted back from the mass.
+  session.edit("Ex2aAsk.Moles", "999");
+  session.keyUp("Ex2aAsk.Mass");
+  EXPECT_EQ(text("Ex2aAsk.Moles"), moles);
+  // A key released after the window has closed reaches none of its fields.
+  session.act("click Ex2aAsk.Return");
+  session.edit("Ex2aAsk.Mass", "1");
+  session.keyUp("Ex2aAsk.Mass");
+  EXPECT_EQ(text("Ex2aAsk.Mass"), "\"36\"");
+}
+
 // Whether mark `index` of the packed numbers is `mark` (its kind, corners and colour).
 bool PackedMarkIs(const DrawingUpdate& update, std::size_t index, const Mark& mark) {
   const double* packed = update.marks.data() + index * kPackedMarkFields;

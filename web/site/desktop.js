@@ -45,8 +45,6 @@ function cssFont(font) {
   return `${font.italic ? 'italic ' : ''}${font.bold ? 'bold ' : ''}${px(font.points * 20)}px "${font.family}"`;
 }
 
-// A JSON string: the driver reads a text with blanks or quotes in this form.
-const quoted = (text) => JSON.stringify(text);
 
 // The key names of the program (as the toolkit names them) for a browser key press, or null
 // for a key the page leaves to the element (typing, moving the caret).
@@ -450,18 +448,24 @@ class WindowPanel {
         element.spellcheck = false;
         element.autocomplete = 'off';
         element.dataset.selectOnFocus = 'yes';
+        // As on the desktop: the text changes as a key goes down (or text is pasted), and every
+        // key released in the field fires its key-up, also one that left the text as it was.
         // The person's text stays as typed while the program has not yet taken all of it.
         element.addEventListener('input', () => {
           const view = this.controls.get(control.name);
           view.pendingTypes += 1;
-          const line = `type ${this.target(control.name)} ${quoted(element.value)}`;
+          const text = element.value;
           this.desktop.deliver(async () => {
             try {
-              return await this.desktop.core.act(line);
+              return await this.desktop.core.edit(this.target(control.name), text);
             } finally {
               view.pendingTypes -= 1;
             }
           });
+        });
+        element.addEventListener('keyup', (event) => {
+          if (event.repeat || event.isComposing) return;
+          this.desktop.deliver(() => this.desktop.core.keyUp(this.target(control.name)));
         });
         focusable = element;
         break;

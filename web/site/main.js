@@ -100,6 +100,10 @@ async function start() {
     },
     run: async (line) =>
       printed(await module.ccall('sylvandra_run', 'string', ['string'], [line], { async: true })),
+    // A field's text as a key went down (its change event), and a key released in it (key-up).
+    edit: (target, text) =>
+      module.ccall('sylvandra_edit', null, ['string', 'string'], [target, text], { async: true }),
+    keyUp: (target) => module.ccall('sylvandra_key_up', null, ['string'], [target], { async: true }),
     close: (name) => module.ccall('sylvandra_close', null, ['string'], [name], { async: true }),
     stop: () => module._sylvandra_stop(),
     restart: () => module._sylvandra_restart(),
