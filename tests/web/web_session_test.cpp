@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "json.h"
 #include "platform/program.h"
 #include "scene_json.h"
 
@@ -250,69 +249,32 @@ bool Has(const DrawingUpdate& update, const std::string& text) {
   return update.json.find(text) != std::string::npos;
 }
 
-// A page that has painted a drawing is sent only the marks received since; a drawing cleared is
-// sent whole again.
+// A page keeps what it painted: it is sent only the marks received since the last it painted,
+// also after a long run's frame has dropped the transient marks (flames) before them; a drawing
+// of another generation, or one the page claims to be ahead of, is sent whole.
 TEST(WebSession, DrawingsAreSentFromWhereThePageLeftOff) {
-  RecordingPage page;
-  WebSession session(page);
-  for (const char* line :
-       {"click A_Select.Select(0)", "click A_Intro.Continue", "click Ex0Ask.Command1"}) {
-    session.act(line);
-  }
-  const Surface& surface = session.program().form("outpt").surface();
-  const std::vector<Mark>& marks = surface.marks();
-  const std::uint64_t received = surface.marksReceived();
-  ASSERT_GT(marks.size(), 10u);
-  ASSERT_EQ(marks.back().sequence, received);
-  const std::uint64_t generation = surface.generation();
-  const DrawingUpdate whole = session.drawing("outpt", generation + 1, 0);
-  EXPECT_TRUE(Has(whole, "\"restart\":true"));
-  EXPECT_TRUE(Has(whole, "\"count\":" + std::to_string(marks.size())));
-  ASSERT_EQ(whole.marks.size(), marks.size() * kPackedMarkFields);
-  EXPECT_TRUE(PackedMarkIs(whole, marks.size() - 1, marks.back()));
-  // The graph's labels are texts the numbers refer to, in order.
-  const auto text = std::find_if(marks.begin(), marks.end(),
-                                 [](const Mark& m) { return m.kind == MarkKind::Text; });
-  ASSERT_NE(text, marks.end());
-  EXPECT_EQ(
-      whole.marks[static_cast<std::size_t>(text - marks.begin()) * kPackedMarkFields + kPackedText],
-      0);
-  EXPECT_TRUE(Has(whole, "\"texts\":[{\"text\":" + script::JsonString(text->text)));
-  // Painted up to the one before the last: only the last is sent.
-  const DrawingUpdate rest = session.drawing("outpt", generation, received - 1);
-  EXPECT_TRUE(Has(rest, "\"restart\":false,\"received\":" + std::to_string(received)));
-  ASSERT_EQ(rest.marks.size(), std::size_t{kPackedMarkFields});
-  EXPECT_TRUE(PackedMarkIs(rest, 0, marks.back()));
-  // More painted than there are: the page starts over.
-  EXPECT_TRUE(Has(session.drawing("outpt", generation, received + 1), "\"restart\":true"));
-  EXPECT_EQ(session.drawing("NoSuchWindow", 0, 0).json, "null");
-}
-
-// A frame of a long run drops the transient marks the page has painted (flames): the page keeps
-// them painted and is sent only what comes after, not the whole map again.
-TEST(PackedDrawing, TransientMarksDroppedAfterPaintingDoNotRestartTheDrawing) {
   Surface surface(1500, 1500, kWhite);
   surface.Line(0, 0, 100, 100);  // persistent: sequence 1
   surface.AutoRedraw = false;
-  surface.box(10, 10, 20, 20, kBlack, true);  // transient: 2
-  surface.box(30, 30, 40, 40, kBlack, true);  // transient: 3
+  surface.box(10, 10, 20, 20, kBlack, true);  // transient: 2, 3
+  surface.box(30, 30, 40, 40, kBlack, true);
   surface.AutoRedraw = true;
   const std::uint64_t generation = surface.generation();
-  EXPECT_EQ(surface.marksReceived(), 3u);
   surface.dropTransient();
   surface.Line(0, 100, 100, 0);  // persistent: 4, now the second mark in the list
   ASSERT_EQ(surface.marks().size(), 2u);
-  const DrawingUpdate update = PackedDrawing(surface, generation, 3);
-  EXPECT_TRUE(Has(update, "\"restart\":false,\"received\":4")) << update.json;
-  ASSERT_EQ(update.marks.size(), std::size_t{kPackedMarkFields});
-  EXPECT_TRUE(PackedMarkIs(update, 0, surface.marks()[1]));
-  // Painted nothing of it yet: the marks still there are all sent; the dropped ones are gone.
-  const DrawingUpdate fresh = PackedDrawing(surface, generation, 0);
-  ASSERT_EQ(fresh.marks.size(), 2u * kPackedMarkFields);
-  EXPECT_TRUE(PackedMarkIs(fresh, 0, surface.marks()[0]));
-  EXPECT_TRUE(PackedMarkIs(fresh, 1, surface.marks()[1]));
+  const DrawingUpdate since = PackedDrawing(surface, generation, 3);
+  EXPECT_TRUE(Has(since, "\"restart\":false,\"received\":4")) << since.json;
+  ASSERT_EQ(since.marks.size(), std::size_t{kPackedMarkFields});
+  EXPECT_TRUE(PackedMarkIs(since, 0, surface.marks()[1]));
+  for (const std::uint64_t painted : {std::uint64_t{5}, std::uint64_t{0}}) {
+    const DrawingUpdate whole =
+        PackedDrawing(surface, painted == 5 ? generation : generation + 1, painted);
+    EXPECT_TRUE(Has(whole, "\"restart\":true")) << painted;
+    EXPECT_EQ(whole.marks.size(), 2u * kPackedMarkFields) << "the dropped marks are gone";
+  }
   // A picture put under the drawing starts it over; its marks come first in the numbers, and
-  // its texts first among the texts.
+  // its texts first among the texts the numbers refer to.
   auto picture = std::make_shared<Picture>();
   picture->marks.push_back(TextMark(0, 0, "Sequoia", Font{}));
   surface.setPicture(picture);
@@ -323,52 +285,13 @@ TEST(PackedDrawing, TransientMarksDroppedAfterPaintingDoNotRestartTheDrawing) {
   EXPECT_EQ(again.marks[kPackedText], 0);
   EXPECT_TRUE(PackedMarkIs(again, 1, surface.marks()[0]));
   EXPECT_TRUE(Has(again, "\"count\":2,\"texts\":[{\"text\":\"Sequoia\""));
-}
-
-// Every field of a mark reaches the page: a filled box, a dashed wide line, a hatched circle
-// and a text, each packed as its kind's painter reads it.
-TEST(PackedDrawing, EachKindOfMarkKeepsWhatItsPainterNeeds) {
-  Surface surface(3000, 3000, kWhite);
-  surface.box(10, 20, 30, 40, Rgb(1, 2, 3), true);
-  surface.DrawWidth = 3;
-  surface.DrawStyle = 2;
-  surface.Line(5, 6, 7, 8, Rgb(9, 10, 11));
-  surface.DrawWidth = 1;
-  surface.DrawStyle = 0;
-  surface.FillStyle = 6;
-  surface.FillColor = Rgb(0, 0, 255);
-  surface.Circle(100, 200, 50, Rgb(255, 0, 0));
-  surface.CurrentX = 300;
-  surface.CurrentY = 400;
-  surface.Print("Year = 1880");
-  const DrawingUpdate update = PackedDrawing(surface, surface.generation(), 0);
-  ASSERT_EQ(update.marks.size(), 4u * kPackedMarkFields);
-  const auto field = [&](int mark, PackedMarkField f) {
-    return update.marks[static_cast<std::size_t>(mark * kPackedMarkFields + f)];
-  };
-  // The box: kind 1, filled, its colour 0x010203 = 66051.
-  EXPECT_EQ(field(0, kPackedKind), 1);
-  EXPECT_EQ(field(0, kPackedFlags), kPackedFilled);
-  EXPECT_EQ(field(0, kPackedColor), 66051);
-  EXPECT_EQ(field(0, kPackedText), -1);
-  // The line: kind 0, 3 pixels wide, dotted (style 2), from (5, 6) to (7, 8).
-  EXPECT_EQ(field(1, kPackedKind), 0);
-  EXPECT_EQ(field(1, kPackedWidth), 3);
-  EXPECT_EQ(field(1, kPackedStyle), 2);
-  EXPECT_EQ(field(1, kPackedX2), 7);
-  EXPECT_EQ(field(1, kPackedY2), 8);
-  // The circle: kind 2, radius 50, cross-hatched (6) in blue 0x0000ff = 255.
-  EXPECT_EQ(field(2, kPackedKind), 2);
-  EXPECT_EQ(field(2, kPackedR), 50);
-  EXPECT_EQ(field(2, kPackedFlags), kPackedHasFill);
-  EXPECT_EQ(field(2, kPackedFill), 255);
-  EXPECT_EQ(field(2, kPackedFillStyle), 6);
-  // The text: kind 3, at (300, 400), the first of the drawing's texts.
-  EXPECT_EQ(field(3, kPackedKind), 3);
-  EXPECT_EQ(field(3, kPackedX1), 300);
-  EXPECT_EQ(field(3, kPackedY1), 400);
-  EXPECT_EQ(field(3, kPackedText), 0);
-  EXPECT_TRUE(Has(update, "\"count\":4,\"texts\":[{\"text\":\"Year = 1880\""));
+  // The session finds a window's drawing by its name, and none for a window there is not.
+  RecordingPage page;
+  WebSession session(page);
+  const Surface& menu = session.program().form("A_Select").surface();
+  EXPECT_TRUE(Has(session.drawing("A_Select", menu.generation(), menu.marksReceived()),
+                  "\"restart\":false"));
+  EXPECT_EQ(session.drawing("NoSuchWindow", 0, 0).json, "null");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Measures the browser page's budgets in headless chromium on localhost (not a test: it prints
-// figures). node measure_budgets.mjs SITE_DIR
+// figures). node scripts/browser-budgets.mjs SITE_DIR
 //   first paint   from navigation to the main menu's first paint, and to its panel shown
 //   bytes         everything the page loads, as a plain static server sends it (the files as
 //                 they are: the module gzip-compressed, the fonts WOFF2), and as a server that
@@ -8,7 +8,7 @@
 //   click         a click on a chapter answered: from the click to the introduction shown
 import { existsSync, readFileSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
-import { launch, openSite, serve } from './browser.mjs';
+import { launch, serve } from '../tests/browser/browser.mjs';
 
 const site = process.argv[2];
 const server = await serve(site);
