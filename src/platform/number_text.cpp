@@ -1,8 +1,10 @@
 #include "platform/number_text.h"
 
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -450,24 +452,19 @@ std::string ShortWholeNumber(double value) {
   if (!(value > -kExact && value < kExact) ||
       value != static_cast<double>(static_cast<std::int64_t>(value)))
     return {};
-  const std::int64_t whole = static_cast<std::int64_t>(value);
-  std::uint64_t magnitude =
-      whole < 0 ? static_cast<std::uint64_t>(-whole) : static_cast<std::uint64_t>(whole);
-  char digits[24];
-  int length = 0;
-  do {
-    digits[length++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  int significant = length;
-  while (significant > 1 && digits[length - significant] == '0') --significant;
+  char text[24];
+  const char* end =
+      std::to_chars(std::begin(text), std::end(text), static_cast<std::int64_t>(value)).ptr;
+  const char* first = text[0] == '-' ? text + 1 : text;
+  const auto length = end - first;
+  const char* last = end;
+  while (last - first > 1 && last[-1] == '0') --last;
+  const auto significant = last - first;
   // The exponent form: the significant digits (a point after the first when more than one),
   // then "e+" and two exponent digits, since the exponent is below 16.
-  const int exponentLength = (significant == 1 ? 1 : significant + 1) + 4;
+  const auto exponentLength = (significant == 1 ? 1 : significant + 1) + 4;
   if (length > exponentLength) return {};
-  std::string text = whole < 0 ? "-" : "";
-  for (int i = length - 1; i >= 0; --i) text += digits[i];
-  return text;
+  return std::string(static_cast<const char*>(text), end);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@ const TWIPS_PER_PIXEL = 15;
 // The numbers of one packed mark, in the program's order (kind, x1, y1, x2, y2, r, color,
 // width, style, flags, fill, fill style, text).
 export const PACKED_MARK_FIELDS = 13;
+const [KIND, X1, Y1, X2, Y2, R, COLOR, WIDTH, STYLE, FLAGS, FILL, FILL_STYLE, TEXT] =
+  Array.from({ length: PACKED_MARK_FIELDS }, (_, i) => i);
 const OPS = ['line', 'box', 'circle', 'text'];
 // From this many plain filled boxes in a row, they are written into the pixels directly.
 const BOX_RUN = 256;
@@ -34,21 +36,21 @@ function opaqueRgba(rgb) {
 // Mark `index` of the packed numbers, as the painter reads a mark.
 function unpack(packed, index, texts) {
   const at = index * PACKED_MARK_FIELDS;
-  const flags = packed[at + 9];
-  const text = packed[at + 12];
+  const flags = packed[at + FLAGS];
+  const text = packed[at + TEXT];
   return {
-    op: OPS[packed[at]],
-    x1: packed[at + 1],
-    y1: packed[at + 2],
-    x2: packed[at + 3],
-    y2: packed[at + 4],
-    r: packed[at + 5],
-    color: cssColor(packed[at + 6]),
-    width: packed[at + 7],
-    style: packed[at + 8],
+    op: OPS[packed[at + KIND]],
+    x1: packed[at + X1],
+    y1: packed[at + Y1],
+    x2: packed[at + X2],
+    y2: packed[at + Y2],
+    r: packed[at + R],
+    color: cssColor(packed[at + COLOR]),
+    width: packed[at + WIDTH],
+    style: packed[at + STYLE],
     filled: (flags & FILLED) !== 0,
-    fill: (flags & HAS_FILL) !== 0 ? cssColor(packed[at + 10]) : null,
-    fillStyle: packed[at + 11],
+    fill: (flags & HAS_FILL) !== 0 ? cssColor(packed[at + FILL]) : null,
+    fillStyle: packed[at + FILL_STYLE],
     text: text >= 0 ? texts[text].text : '',
     font: text >= 0 ? texts[text].font : null,
   };
@@ -128,15 +130,15 @@ export class DrawingCanvas {
   paintPacked(ctx, packed, count, texts) {
     const byPixels = (i) => {
       const at = i * PACKED_MARK_FIELDS;
-      const op = OPS[packed[at]];
-      return (op === 'line' && packed[at + 7] > 1)
-        || (op === 'box' && (packed[at + 9] & FILLED) !== 0 && packed[at + 7] <= 1);
+      const op = OPS[packed[at + KIND]];
+      return (op === 'line' && packed[at + WIDTH] > 1)
+        || (op === 'box' && (packed[at + FLAGS] & FILLED) !== 0 && packed[at + WIDTH] <= 1);
     };
     for (let i = 0; i < count;) {
       let end = i;
       let wideLines = false;
       while (end < count && byPixels(end)) {
-        wideLines ||= OPS[packed[end * PACKED_MARK_FIELDS]] === 'line';
+        wideLines ||= OPS[packed[end * PACKED_MARK_FIELDS + KIND]] === 'line';
         ++end;
       }
       if (wideLines || end - i >= BOX_RUN) {
@@ -180,10 +182,10 @@ export class DrawingCanvas {
     const dirty = { left: width, top: height, right: 0, bottom: 0 };
     for (let i = from; i < to; ++i) {
       const at = i * PACKED_MARK_FIELDS;
-      const rgba = opaqueRgba(packed[at + 6]);
+      const rgba = opaqueRgba(packed[at + COLOR]);
       let b;
-      if (OPS[packed[at]] === 'box') {
-        b = this.boxPixels(packed[at + 1], packed[at + 2], packed[at + 3], packed[at + 4]);
+      if (OPS[packed[at + KIND]] === 'box') {
+        b = this.boxPixels(packed[at + X1], packed[at + Y1], packed[at + X2], packed[at + Y2]);
         b.left = Math.max(0, b.left);
         b.right = Math.min(width, b.right);
         for (let y = Math.max(0, b.top); y < Math.min(height, b.bottom) && b.left < b.right; ++y) {
@@ -208,14 +210,14 @@ export class DrawingCanvas {
   // segment, as the desktop's rasteriser takes the odd pixel to the right and below. Returns
   // the pixels it may have covered.
   rasteriseLine(pixels, packed, at, rgba) {
-    const x1 = this.px(packed[at + 1]);
-    const y1 = this.px(packed[at + 2]);
-    const x2 = this.px(packed[at + 3]);
-    const y2 = this.px(packed[at + 4]);
+    const x1 = this.px(packed[at + X1]);
+    const y1 = this.px(packed[at + Y1]);
+    const x2 = this.px(packed[at + X2]);
+    const y2 = this.px(packed[at + Y2]);
     const dx = x2 - x1;
     const dy = y2 - y1;
     const length2 = dx * dx + dy * dy;
-    const half = (packed[at + 7] * this.scale * TWIPS_PER_PIXEL) / 2;
+    const half = (packed[at + WIDTH] * this.scale * TWIPS_PER_PIXEL) / 2;
     const reach = half * half;
     const tie = 1e-9;
     const b = {
